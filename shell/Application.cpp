@@ -1,0 +1,66 @@
+#include "shell/Application.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QStyleFactory>
+#include <QWindow>
+
+#include "shell/Fonts.h"
+
+namespace kavenor {
+
+void InitialiseApplication() {
+  InstallFontFaces();
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setFont(Face(QString::fromLatin1(kSansFamily), 8));
+  QApplication::setApplicationName(QStringLiteral("Kavenor"));
+}
+
+Course::Course() {
+  // The menu's creation fills the layout the lesson windows read, so it comes
+  // first; then the lessons, in lesson order.
+  menu_ = std::make_unique<TFMainKavenor>();
+  menu_->OnLessonButton([this](int number) { OpenLesson(number); });
+  menu_->OnExit([] { QApplication::quit(); });
+  for (const LessonEntry& e : Lessons()) {
+    lessons_[e.number - 1] = e.make(e);
+    lessons_[e.number - 1]->SetNavigator(this);
+  }
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, &Course::focusChanged);
+}
+
+Course::~Course() = default;
+
+LessonWindow* Course::Find(const QString& window) {
+  for (auto& lesson : lessons_)
+    if (lesson->objectName() == window) return lesson.get();
+  return nullptr;
+}
+
+void Course::OpenLesson(int number) {
+  menu_->hide();
+  Lesson(number).Open();
+}
+
+void Course::ShowMenu() {
+  menu_->show();
+  menu_->raise();
+  menu_->activateWindow();
+}
+
+void Course::Start() { ShowMenu(); }
+
+void Course::focusChanged(QWindow* window) {
+  // Focus coming back to a lesson from one of the program's dialogs
+  // activates it; focus coming back from another application does not.
+  if (!window) return;
+  QWidget* widget = nullptr;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (top->windowHandle() == window) widget = top;
+  if (!widget) return;
+  if (lastFocusWasDialog_)
+    if (auto* lesson = qobject_cast<LessonWindow*>(widget)) lesson->Activate();
+  lastFocusWasDialog_ = qobject_cast<QDialog*>(widget) != nullptr;
+}
+
+}  // namespace kavenor

@@ -1,0 +1,39 @@
+#include "shell/LessonTimer.h"
+
+namespace kavenor {
+namespace {
+bool manualMode = false;
+}
+
+LessonTimer::LessonTimer(QObject* parent) : QObject(parent) {
+  setObjectName(QStringLiteral("Timer"));
+  timer_.setTimerType(Qt::CoarseTimer);
+  connect(&timer_, &QTimer::timeout, this, &LessonTimer::Fire);
+}
+
+void LessonTimer::SetManual(bool manual) { manualMode = manual; }
+bool LessonTimer::Manual() { return manualMode; }
+
+void LessonTimer::SetEnabled(bool enabled) {
+  if (enabled_ == enabled) return;
+  enabled_ = enabled;
+  restart();
+}
+
+void LessonTimer::SetInterval(int milliseconds) {
+  interval_ = milliseconds < 0 ? 0 : milliseconds;
+  restart();
+}
+
+void LessonTimer::restart() {
+  if (Running() && !manualMode)
+    timer_.start(interval_);
+  else
+    timer_.stop();
+}
+
+void LessonTimer::Fire() {
+  if (Running() && handler_) handler_();
+}
+
+}  // namespace kavenor

@@ -1,0 +1,116 @@
+#pragma once
+// LessonWindow: the frame every lesson window is built on. A title panel
+// with its small return button, the "Menu" button, the drawing area at
+// (AreaLeft, AreaTop), the theory pane at x = 408 and the lesson's timer.
+//
+// A lesson derives from it, adds its controls and composes its theory text in
+// its constructor (its FormCreate), and overrides the handlers it connects:
+// FormActivate (each opening from the menu), FormPaint (when the window
+// system asks for a repaint; connect it with ConnectPaint()), TimerTimer and
+// WayOut (run on the way back to the menu, between hiding the lesson and
+// showing the menu).
+//
+// Drawing: ShowFigure() draws a figure into CanvasBitmap and copies it to the
+// window in one block copy. While the window is hidden the last figure asked
+// for is kept and drawn only when the window is shown, so hidden lessons cost
+// nothing to draw; a figure therefore captures the model state it draws by
+// value. The window keeps what was last copied to it, so covering and
+// uncovering it shows the last picture.
+
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "shell/Canvas.h"
+#include "shell/LessonTable.h"
+
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+namespace kavenor {
+
+class LessonTimer;
+class TheoryPane;
+
+// Where lessons go back to: the application's menu.
+class Navigator {
+ public:
+  virtual ~Navigator() = default;
+  virtual void ShowMenu() = 0;
+};
+
+class LessonWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit LessonWindow(const LessonEntry& entry, QWidget* parent = nullptr);
+  ~LessonWindow() override;
+
+  const LessonEntry& Entry() const { return entry_; }
+  void SetNavigator(Navigator* navigator) { navigator_ = navigator; }
+
+  // Shows the window as the menu does: visible, in front, ReturnButton
+  // focused, then the activation handler once.
+  void Open();
+  // The shared handler of ReturnButton and ReturnSpeed.
+  void ReturnButtonClick();
+  // Activation: the pane placement of its row, then FormActivate.
+  void Activate();
+  // A repaint asked by the window system (an expose): FormPaint, where
+  // connected, then the copy of the window's picture to the screen.
+  void SystemRepaint();
+
+  bool PaintConnected() const { return paintConnected_; }
+  LessonTimer* Timer() const { return timer_.get(); }
+  TheoryPane* RichEdit() const { return richEdit_; }
+  QPushButton* ReturnButton() const { return returnButton_; }
+  QToolButton* ReturnSpeed() const { return returnSpeed_; }
+  QLabel* Panel() const { return panel_; }
+  Canvas& CanvasBitmap() { return canvasBitmap_; }
+  // What the window shows of its own drawing (transparent where nothing was
+  // copied yet), in window coordinates.
+  const QImage& Surface() const { return surface_; }
+
+ protected:
+  virtual void FormActivate() {}
+  virtual void FormPaint() {}
+  virtual void TimerTimer() {}
+  virtual void WayOut() {}
+
+  void ConnectPaint() { paintConnected_ = true; }
+  // Places the pane by its row's rule.
+  void PlacePane();
+  void ShowFigure(std::function<void(Canvas&)> figure);
+  void ShowFigure(std::function<void(Canvas&)> figure, QPoint at);
+
+  void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct PendingFigure {
+    std::function<void(Canvas&)> figure;
+    QPoint at;
+  };
+  void drawNow(const PendingFigure& pending);
+
+  const LessonEntry& entry_;
+  Navigator* navigator_ = nullptr;
+  QLabel* panel_ = nullptr;
+  QToolButton* returnSpeed_ = nullptr;
+  QPushButton* returnButton_ = nullptr;
+  TheoryPane* richEdit_ = nullptr;
+  std::unique_ptr<LessonTimer> timer_;
+  Canvas canvasBitmap_;
+  QImage surface_;
+  std::optional<PendingFigure> pending_;
+  bool paintConnected_ = false;
+  bool exposeWatched_ = false;
+};
+
+}  // namespace kavenor

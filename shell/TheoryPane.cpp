@@ -1,0 +1,175 @@
+#include "shell/TheoryPane.h"
+
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "shell/Fonts.h"
+
+namespace kavenor {
+namespace {
+
+const QString kBreak = QStringLiteral("\r\n");
+
+// The family and size the lesson asked for travel with each character, beside
+// the installed face that shows it.
+constexpr int kLogicalFamily = QTextFormat::UserProperty + 1;
+constexpr int kLogicalSize = QTextFormat::UserProperty + 2;
+
+void setFace(QTextCharFormat& format, const QString& family, int points) {
+  format.setFontFamilies({RealFamily(family)});
+  format.setProperty(QTextFormat::FontPixelSize, PointsToPixels(points));
+  format.setProperty(kLogicalFamily, family);
+  format.setProperty(kLogicalSize, points);
+}
+
+QTextCharFormat defaultFormat() {
+  QTextCharFormat format;
+  setFace(format, QString::fromLatin1(kSansFamily), 8);
+  format.setFontWeight(QFont::Normal);
+  format.setFontItalic(false);
+  format.setFontUnderline(false);
+  return format;
+}
+
+QString familyOf(const QTextCharFormat& f) {
+  const QVariant logical = f.property(kLogicalFamily);
+  return logical.isValid() ? logical.toString() : f.fontFamilies().toStringList().value(0);
+}
+
+int sizeOf(const QTextCharFormat& f) {
+  const QVariant logical = f.property(kLogicalSize);
+  return logical.isValid() ? logical.toInt() : static_cast<int>(f.fontPointSize());
+}
+
+// Restyles one character format; returns whether the face is Symbol.
+bool applyStyle(QTextCharFormat& f, PaneStyle style) {
+  switch (style) {
+    case PaneStyle::Greek: setFace(f, QString::fromLatin1(kSymbolFamily), 10); return true;
+    case PaneStyle::Index: setFace(f, QString::fromLatin1(kGaramondFamily), 8); return false;
+    case PaneStyle::SmallGreekIndex: setFace(f, QString::fromLatin1(kSymbolFamily), 6); return true;
+    case PaneStyle::SymbolFace: setFace(f, QString::fromLatin1(kSymbolFamily), sizeOf(f)); return true;
+    case PaneStyle::GaramondFace: setFace(f, QString::fromLatin1(kGaramondFamily), sizeOf(f)); return false;
+    case PaneStyle::Emphasis:
+      f.setFontItalic(true);
+      f.setFontUnderline(true);
+      return IsSymbolFamily(familyOf(f));
+  }
+  return false;
+}
+
+}  // namespace
+
+TheoryPane::TheoryPane(QWidget* parent) : QTextEdit(parent) {
+  setObjectName(QStringLiteral("RichEdit"));
+  setAcceptRichText(false);
+  setLineWrapMode(QTextEdit::WidgetWidth);
+  ResetPaneStyle();
+}
+
+void TheoryPane::ResetPaneStyle() {
+  composed_.clear();
+  clear();
+  const QTextCharFormat format = defaultFormat();
+  document()->setDefaultFont(Face(QString::fromLatin1(kSansFamily), 8));
+  setCurrentCharFormat(format);
+}
+
+void TheoryPane::appendRaw(const QString& text) {
+  QTextCursor cursor(document());
+  cursor.movePosition(QTextCursor::End);
+  const QTextCharFormat format = defaultFormat();
+  const QStringList lines = text.split(kBreak);
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    if (i > 0) cursor.insertBlock(QTextBlockFormat(), format);
+    if (!lines[i].isEmpty()) cursor.insertText(lines[i], format);
+  }
+  composed_ += text;
+  caretToEnd();
+}
+
+void TheoryPane::caretToEnd() {
+  QTextCursor cursor = textCursor();
+  cursor.movePosition(QTextCursor::End);
+  setTextCursor(cursor);
+}
+
+void TheoryPane::SetHeading(const QString& text) {
+  composed_.clear();
+  clear();
+  appendRaw(text);
+}
+
+void TheoryPane::AppendLine(const QString& text) {
+  if (composed_.isEmpty() || composed_.endsWith(kBreak))
+    appendRaw(text + kBreak);
+  else
+    appendRaw(kBreak + text);
+}
+
+void TheoryPane::AppendPiece(const QString& text) { appendRaw(text); }
+
+void TheoryPane::EndLine(const QString& text) { appendRaw(text + kBreak); }
+
+int TheoryPane::documentPosition(int mark) const {
+  const QStringView before = QStringView(composed_).left(mark);
+  return mark - static_cast<int>(before.count(kBreak));
+}
+
+void TheoryPane::StyleRun(int mark, int length, PaneStyle style) {
+  if (mark < 0 || length <= 0 || mark >= composed_.size()) return;
+  const int end = std::min<int>(mark + length, static_cast<int>(composed_.size()));
+  const int from = documentPosition(mark), to = documentPosition(end);
+  QTextCursor cursor(document());
+  for (int pos = from; pos < to; ++pos) {
+    cursor.setPosition(pos);
+    cursor.setPosition(pos + 1, QTextCursor::KeepAnchor);
+    const QString shown = cursor.selectedText();
+    if (shown.size() != 1 || shown[0] == QChar::ParagraphSeparator) continue;
+    QTextCharFormat format = cursor.charFormat();
+    // charFormat() reports the character before the cursor: the one selected.
+    const bool symbol = applyStyle(format, style);
+    cursor.insertText(symbol ? SymbolText(shown) : shown, format);
+  }
+}
+
+void TheoryPane::AppendPieces(std::initializer_list<Piece> pieces) {
+  for (const Piece& piece : pieces) {
+    const int mark = TakeMark();
+    AppendPiece(piece.text);
+    if (piece.style) StyleRun(mark, piece.count, *piece.style);
+  }
+}
+
+void TheoryPane::HomeCaret() {
+  QTextCursor cursor = textCursor();
+  cursor.setPosition(0);
+  setTextCursor(cursor);
+  verticalScrollBar()->setValue(0);
+  horizontalScrollBar()->setValue(0);
+}
+
+QList<TheoryPane::Run> TheoryPane::Runs() const {
+  QList<Run> runs;
+  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      const QTextCharFormat f = fragment.charFormat();
+      Run run{fragment.position(), fragment.length(), familyOf(f), sizeOf(f), f.fontItalic(),
+              f.fontUnderline()};
+      if (!runs.isEmpty()) {
+        Run& last = runs.last();
+        if (last.start + last.length == run.start && last.family == run.family &&
+            last.size == run.size && last.italic == run.italic && last.underline == run.underline) {
+          last.length += run.length;
+          continue;
+        }
+      }
+      runs.append(run);
+    }
+  }
+  return runs;
+}
+
+}  // namespace kavenor

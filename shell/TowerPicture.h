@@ -1,0 +1,14 @@
+#pragma once
+// The menu's picture: the leaning tower, 315 x 428 pixels in 256 colours,
+// drawn by the program itself.
+
+#include <QImage>
+
+namespace kavenor {
+
+inline constexpr int kTowerWidth = 315;
+inline constexpr int kTowerHeight = 428;
+
+QImage TowerPicture();
+
+}  // namespace kavenor

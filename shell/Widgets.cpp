@@ -1,0 +1,58 @@
+#include "shell/Widgets.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "shell/Fonts.h"
+#include "shell/LayoutMetrics.h"
+
+namespace kavenor {
+
+void SetUpCourseWindow(QWidget* window, const QString& name, const QString& caption,
+                       QColor background, bool minimiseBox) {
+  window->setObjectName(name);
+  window->setWindowTitle(caption);
+  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::MSWindowsFixedSizeDialogHint;
+  if (minimiseBox) flags |= Qt::WindowMinimizeButtonHint;
+  window->setWindowFlags(flags);
+  window->setFixedSize(kClientWidth, kClientHeight);
+  window->setFont(Face(QString::fromLatin1(kSansFamily), 8, true));
+  QPalette palette = window->palette();
+  palette.setColor(QPalette::Window, background);
+  window->setPalette(palette);
+  window->setAutoFillBackground(true);
+}
+
+QLabel* MakeTitlePanel(QWidget* window, const QString& caption, int height, int points) {
+  auto* panel = new QLabel(caption, window);
+  panel->setObjectName(QStringLiteral("Panel"));
+  panel->setAlignment(Qt::AlignCenter);
+  panel->setFont(Face(QString::fromLatin1(kSansFamily), points, true));
+  panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  panel->setAutoFillBackground(true);
+  QPalette palette = panel->palette();
+  palette.setColor(QPalette::Window, QColor(0x00, 0xFF, 0xFF));
+  palette.setColor(QPalette::WindowText, Qt::black);
+  panel->setPalette(palette);
+  panel->setGeometry(0, 0, window->width(), height);
+  return panel;
+}
+
+QPushButton* MakePushButton(QWidget* parent, const QString& name, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setAutoDefault(true);
+  return button;
+}
+
+QToolButton* MakeSpeedButton(QWidget* parent, const QString& name) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(name);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setAutoRaise(false);
+  return button;
+}
+
+}  // namespace kavenor

@@ -1,0 +1,28 @@
+#pragma once
+// Small helpers shared by the menu and the lesson frames.
+
+#include <QColor>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QToolButton;
+class QWidget;
+
+namespace kavenor {
+
+// A top-level window of the course: fixed client size, the window font, the
+// given background, no border icons but those asked for.
+void SetUpCourseWindow(QWidget* window, const QString& name, const QString& caption,
+                       QColor background, bool minimiseBox);
+
+// A title panel across the top of the window.
+QLabel* MakeTitlePanel(QWidget* window, const QString& caption, int height, int points);
+
+// A push button that Enter and Space click when it has the focus.
+QPushButton* MakePushButton(QWidget* parent, const QString& name, const QString& caption);
+
+// A small glyph button that never takes the focus.
+QToolButton* MakeSpeedButton(QWidget* parent, const QString& name);
+
+}  // namespace kavenor

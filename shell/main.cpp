@@ -1,0 +1,13 @@
+// Kavenor: an interactive course on the mechanics of soils.
+
+#include <QApplication>
+
+#include "shell/Application.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  kavenor::InitialiseApplication();
+  kavenor::Course course;
+  course.Start();
+  return application.exec();
+}

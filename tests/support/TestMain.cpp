@@ -1,0 +1,20 @@
+// Every test runs with a real QApplication on the offscreen platform and with
+// the lesson timers in manual mode: ticks come only from the test.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "shell/Application.h"
+#include "shell/LessonTimer.h"
+#include "shell/Random.h"
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  kavenor::InitialiseApplication();
+  kavenor::LessonTimer::SetManual(true);
+  kavenor::SeedRandom(1);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

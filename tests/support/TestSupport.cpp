@@ -1,0 +1,78 @@
+#include "tests/support/TestSupport.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <map>
+#include <memory>
+
+namespace kavenor::test {
+
+Course& SharedCourse() {
+  static std::unique_ptr<Course> course;
+  if (!course) {
+    course = std::make_unique<Course>();
+    course->Start();
+    Settle();
+  }
+  return *course;
+}
+
+void Settle() {
+  for (int i = 0; i < 3; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+QStringList PaneLines(const TheoryPane& pane) {
+  return pane.toPlainText().split(QLatin1Char('\n'));
+}
+
+namespace {
+
+int positionOf(const TheoryPane& pane, int line, int column) {
+  const QStringList lines = PaneLines(pane);
+  int pos = 0;
+  for (int i = 0; i < line && i < lines.size(); ++i) pos += static_cast<int>(lines[i].size()) + 1;
+  return pos + column;
+}
+
+}  // namespace
+
+CharStyle StyleAt(const TheoryPane& pane, int line, int column) {
+  const int pos = positionOf(pane, line, column);
+  for (const TheoryPane::Run& run : pane.Runs())
+    if (pos >= run.start && pos < run.start + run.length)
+      return {run.family, run.size, run.italic, run.underline};
+  return {};
+}
+
+std::string Dressing(const TheoryPane& pane, int line) {
+  const QString text = PaneLines(pane).value(line);
+  std::string out;
+  for (int c = 0; c < text.size(); ++c) {
+    const CharStyle s = StyleAt(pane, line, c);
+    if (s.family == QLatin1String("MS Sans Serif") && s.size == 8 && !s.italic && !s.underline)
+      continue;
+    if (!out.empty()) out += ' ';
+    out += std::to_string(c) + ':' + QString(text[c]).toStdString() + ':' +
+           s.family.toStdString() + ':' + std::to_string(s.size);
+    if (s.italic || s.underline) out += ":iu";
+  }
+  return out;
+}
+
+std::string Ascii(const Canvas& canvas, int l, int t, int r, int b) {
+  static const std::map<long long, char> names = {
+      {0x000000, 'k'}, {0xFFFFFF, '.'}, {0x0000FF, 'b'}, {0xFFFF00, 'y'}, {0xFF0000, 'r'},
+      {0x008000, 'g'}, {0x00FF00, 'l'}, {0x808000, 'o'}, {0x800000, 'm'}, {0x808080, 'a'},
+      {0xC0C0C0, 's'}, {-1, ' '}};
+  std::string out;
+  for (int y = t; y < b; ++y) {
+    for (int x = l; x < r; ++x) {
+      const auto it = names.find(canvas.Pixel(x, y));
+      out += it == names.end() ? '?' : it->second;
+    }
+    out += '\n';
+  }
+  return out;
+}
+
+}  // namespace kavenor::test
