@@ -1,0 +1,23 @@
+// The benchmarks run with a real QApplication on the offscreen platform and
+// the lesson timers in manual mode, as the tests do.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "shell/Application.h"
+#include "shell/LessonTimer.h"
+#include "shell/Random.h"
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  kavenor::InitialiseApplication();
+  kavenor::LessonTimer::SetManual(true);
+  kavenor::SeedRandom(1);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
