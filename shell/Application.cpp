@@ -6,6 +6,7 @@
 #include <QWindow>
 
 #include "shell/Fonts.h"
+#include "shell/Widgets.h"
 
 namespace kavenor {
 
@@ -26,7 +27,7 @@ Course::Course() {
     lessons_[e.number - 1] = e.make(e);
     lessons_[e.number - 1]->SetNavigator(this);
   }
-  connect(qApp, &QGuiApplication::focusWindowChanged, this, &Course::focusChanged);
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, &Course::FocusMovedTo);
 }
 
 Course::~Course() = default;
@@ -44,13 +45,12 @@ void Course::OpenLesson(int number) {
 
 void Course::ShowMenu() {
   menu_->show();
-  menu_->raise();
-  menu_->activateWindow();
+  BringToFront(menu_.get());
 }
 
 void Course::Start() { ShowMenu(); }
 
-void Course::focusChanged(QWindow* window) {
+void Course::FocusMovedTo(QWindow* window) {
   // Focus coming back to a lesson from one of the program's dialogs
   // activates it; focus coming back from another application does not.
   if (!window) return;

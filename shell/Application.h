@@ -37,10 +37,11 @@ class Course : public QObject, public Navigator {
   void ShowMenu() override;
   // Shows the menu as at start-up.
   void Start();
+  // The window system moved the keyboard focus to `window` (nullptr: to
+  // another application).
+  void FocusMovedTo(QWindow* window);
 
  private:
-  void focusChanged(QWindow* window);
-
   std::unique_ptr<TFMainKavenor> menu_;
   std::array<std::unique_ptr<LessonWindow>, kLessonCount> lessons_;
   bool lastFocusWasDialog_ = false;

@@ -60,8 +60,7 @@ void LessonWindow::PlacePane() {
 
 void LessonWindow::Open() {
   show();
-  raise();
-  activateWindow();
+  BringToFront(this);
   returnButton_->setFocus(Qt::OtherFocusReason);
   Activate();
 }

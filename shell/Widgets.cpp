@@ -1,5 +1,6 @@
 #include "shell/Widgets.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
@@ -23,6 +24,12 @@ void SetUpCourseWindow(QWidget* window, const QString& name, const QString& capt
   palette.setColor(QPalette::Window, background);
   window->setPalette(palette);
   window->setAutoFillBackground(true);
+}
+
+void BringToFront(QWidget* window) {
+  // The offscreen platform has no stacking order to change.
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) window->raise();
+  window->activateWindow();
 }
 
 QLabel* MakeTitlePanel(QWidget* window, const QString& caption, int height, int points) {

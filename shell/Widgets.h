@@ -22,6 +22,9 @@ QLabel* MakeTitlePanel(QWidget* window, const QString& caption, int height, int 
 // A push button that Enter and Space click when it has the focus.
 QPushButton* MakePushButton(QWidget* parent, const QString& name, const QString& caption);
 
+// Makes a shown top-level window the active one, in front of the others.
+void BringToFront(QWidget* window);
+
 // A small glyph button that never takes the focus.
 QToolButton* MakeSpeedButton(QWidget* parent, const QString& name);
 

@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include "shell/LessonTimer.h"
+#include "tests/support/TestSupport.h"
+
+namespace kavenor {
+namespace {
+
+// A lesson that counts what its handlers are asked to do.
+class ProbeLesson : public LessonWindow {
+ public:
+  ProbeLesson(const LessonEntry& entry, bool paint) : LessonWindow(entry) {
+    if (paint) ConnectPaint();
+  }
+  void Draw(Rgb colour) {
+    ShowFigure([this, colour](Canvas& c) {
+      ++drawings;
+      c.SetSize(20, 10);
+      c.Brush.Color = colour;
+      c.FillRect(0, 0, 20, 10);
+    });
+  }
+  int activations = 0, paints = 0, ticks = 0, wayOuts = 0, drawings = 0;
+
+ protected:
+  void FormActivate() override { ++activations; }
+  void FormPaint() override {
+    ++paints;
+    Draw(clRed);
+  }
+  void TimerTimer() override { ++ticks; }
+  void WayOut() override { ++wayOuts; }
+};
+
+class NullNavigator : public Navigator {
+ public:
+  void ShowMenu() override { ++shown; }
+  int shown = 0;
+};
+
+const LessonEntry kProbeEntry{99,  "FH99", "TFH99", "Probe", "Probe", "Probe", 1, 1,
+                              {true, true, 10}, {}, PanePlacement::Create, nullptr};
+
+QRgb shownAt(const LessonWindow& w, int x, int y) { return w.Surface().pixel(x, y); }
+
+TEST(LessonEvents, OpeningActivatesOnceAndPaintsWhenShown) {
+  test::SharedCourse();
+  ProbeLesson probe(kProbeEntry, true);
+  NullNavigator menu;
+  probe.SetNavigator(&menu);
+  probe.Open();
+  test::Settle();
+  EXPECT_EQ(probe.activations, 1);
+  EXPECT_GE(probe.paints, 1);
+  const int paints = probe.paints;
+  // The program's own copies do not ask for a repaint.
+  probe.Draw(clBlue);
+  probe.Draw(clGreen);
+  test::Settle();
+  EXPECT_EQ(probe.paints, paints);
+  EXPECT_EQ(shownAt(probe, 10, 45) & 0xFFFFFF, clGreen);
+  // The window system's repaint runs the paint handler.
+  probe.SystemRepaint();
+  EXPECT_EQ(probe.paints, paints + 1);
+  EXPECT_EQ(shownAt(probe, 10, 45) & 0xFFFFFF, clRed);
+  probe.ReturnButtonClick();
+  EXPECT_FALSE(probe.isVisible());
+  EXPECT_EQ(probe.wayOuts, 1);
+  EXPECT_EQ(menu.shown, 1);
+  probe.Open();
+  EXPECT_EQ(probe.activations, 2);
+  probe.ReturnButtonClick();
+}
+
+TEST(LessonEvents, FocusBackFromAnotherApplicationDoesNotActivateButFromADialogDoes) {
+  Course& course = test::SharedCourse();
+  ProbeLesson probe(kProbeEntry, false);
+  probe.Open();
+  test::Settle();
+  ASSERT_EQ(probe.activations, 1);
+  course.FocusMovedTo(probe.windowHandle());
+  course.FocusMovedTo(nullptr);  // another application
+  course.FocusMovedTo(probe.windowHandle());
+  EXPECT_EQ(probe.activations, 1);
+
+  QMessageBox box(QMessageBox::NoIcon, "A dialog", "of the program", QMessageBox::Ok);
+  box.show();
+  QCoreApplication::processEvents();
+  course.FocusMovedTo(box.windowHandle());
+  box.hide();
+  course.FocusMovedTo(probe.windowHandle());
+  EXPECT_EQ(probe.activations, 2);
+  probe.hide();
+}
+
+TEST(LessonEvents, HiddenWindowsDrawOnlyTheLastFigureWhenShown) {
+  test::SharedCourse();
+  ProbeLesson probe(kProbeEntry, false);
+  probe.Draw(clBlue);
+  probe.Draw(clYellow);
+  EXPECT_EQ(probe.drawings, 0);
+  probe.show();
+  EXPECT_EQ(probe.drawings, 1);
+  EXPECT_EQ(shownAt(probe, 29, 54) & 0xFFFFFF, clYellow);
+  EXPECT_EQ(qAlpha(shownAt(probe, 30, 54)), 0);  // outside the 20 x 10 figure
+  probe.hide();
+}
+
+TEST(LessonEvents, AWindowKeepsItsLastPictureWhenCoveredAndUncovered) {
+  test::SharedCourse();
+  ProbeLesson probe(kProbeEntry, false);  // no paint handler
+  probe.show();
+  probe.Draw(clBlue);
+  test::Settle();
+  probe.SystemRepaint();
+  test::Settle();
+  const QImage shown = probe.grab().toImage();
+  EXPECT_EQ(shown.pixel(15, 50) & 0xFFFFFF, clBlue);
+  EXPECT_EQ(probe.drawings, 1);
+  probe.hide();
+}
+
+TEST(LessonTimers, FireDeliversATickOnlyWhenEnabledWithAPositiveInterval) {
+  LessonTimer timer;
+  int ticks = 0;
+  timer.OnTick([&] { ++ticks; });
+  struct Case {
+    bool enabled;
+    int interval;
+    int expected;
+  };
+  const Case cases[] = {{false, 100, 0}, {true, 0, 0}, {true, 20, 1}, {true, -5, 0}};
+  for (const Case& c : cases) {
+    ticks = 0;
+    timer.SetEnabled(c.enabled);
+    timer.SetInterval(c.interval);
+    timer.Fire();
+    EXPECT_EQ(ticks, c.expected) << c.enabled << ' ' << c.interval;
+  }
+}
+
+// Real timers, not manual ones: an interval of 0 is no ticks at all, and a
+// hidden window's timer keeps ticking.
+TEST(LessonTimers, RealTimersTickWhileHiddenAndNeverAtIntervalZero) {
+  LessonTimer::SetManual(false);
+  {
+    LessonTimer zero;
+    int zeroTicks = 0;
+    zero.OnTick([&] { ++zeroTicks; });
+    zero.SetInterval(0);
+    zero.SetEnabled(true);
+
+    ProbeLesson hidden(kProbeEntry, false);
+    ASSERT_FALSE(hidden.isVisible());
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 300 && hidden.ticks < 3) QTest::qWait(20);
+    EXPECT_GE(hidden.ticks, 3);
+    EXPECT_EQ(zeroTicks, 0);
+
+    // Interval 0 stops a running timer; a positive one starts it again.
+    hidden.Timer()->SetInterval(0);
+    const int stopped = hidden.ticks;
+    QTest::qWait(60);
+    EXPECT_EQ(hidden.ticks, stopped);
+    hidden.Timer()->SetInterval(10);
+    clock.restart();
+    while (clock.elapsed() < 300 && hidden.ticks == stopped) QTest::qWait(20);
+    EXPECT_GT(hidden.ticks, stopped);
+  }
+  LessonTimer::SetManual(true);
+}
+
+}  // namespace
+}  // namespace kavenor
