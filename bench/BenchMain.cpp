@@ -10,6 +10,7 @@
 #include "shell/Random.h"
 
 int main(int argc, char** argv) {
+  kavenor::QuietenPlatformNotices();
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   kavenor::InitialiseApplication();

@@ -17,12 +17,33 @@ void InitialiseApplication() {
   QApplication::setApplicationName(QStringLiteral("Kavenor"));
 }
 
+namespace {
+
+QtMessageHandler standardHandler = nullptr;
+
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith(QLatin1String("This plugin does not support")) ||
+      message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+    return;
+  if (standardHandler) standardHandler(type, context, message);
+}
+
+}  // namespace
+
+void QuietenPlatformNotices() {
+  QtMessageHandler previous = qInstallMessageHandler(quietHandler);
+  if (previous != quietHandler) standardHandler = previous;
+}
+
 Course::Course() {
   // The menu's creation fills the layout the lesson windows read, so it comes
   // first; then the lessons, in lesson order.
   menu_ = std::make_unique<TFMainKavenor>();
   menu_->OnLessonButton([this](int number) { OpenLesson(number); });
-  menu_->OnExit([] { QApplication::quit(); });
+  // Leave the event loop directly: quit() would first ask every window to
+  // close, and the course's windows answer a close with the Menu button or
+  // the exit question.
+  menu_->OnExit([] { QCoreApplication::exit(0); });
   for (const LessonEntry& e : Lessons()) {
     lessons_[e.number - 1] = e.make(e);
     lessons_[e.number - 1]->SetNavigator(this);

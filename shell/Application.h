@@ -20,6 +20,11 @@ namespace kavenor {
 // window is created.
 void InitialiseApplication();
 
+// Leaves out the platform's notices that say nothing about the course (the
+// offscreen platform's unsupported window features, a missing runtime
+// folder); for the tests, the benchmarks and the snapshot tool.
+void QuietenPlatformNotices();
+
 class Course : public QObject, public Navigator {
   Q_OBJECT
 

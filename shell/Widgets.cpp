@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 
 #include "shell/Fonts.h"
@@ -24,6 +25,12 @@ void SetUpCourseWindow(QWidget* window, const QString& name, const QString& capt
   palette.setColor(QPalette::Window, background);
   window->setPalette(palette);
   window->setAutoFillBackground(true);
+  // Centred on the screen, frame and all.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    window->move(area.x() + (area.width() - kFormWidth) / 2,
+                 area.y() + (area.height() - kFormHeight) / 2);
+  }
 }
 
 void BringToFront(QWidget* window) {

@@ -212,6 +212,7 @@ void write(const QString& path, const QByteArray& data) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  QuietenPlatformNotices();
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   const Options options = parse(QCoreApplication::arguments());
@@ -219,14 +220,19 @@ int main(int argc, char* argv[]) {
   LessonTimer::SetManual(true);
   SeedRandom(options.seed);
 
-  Course course;
-  Runner runner(course, options.window);
-  // Every step is checked before anything runs, so bad input writes nothing.
+  // The window and the steps' verbs are checked before anything runs, so bad
+  // input writes nothing.
+  if (options.window != QLatin1String("FMainKavenor") &&
+      !FindLesson(options.window.toLatin1().constData()))
+    fail(QStringLiteral("unknown window %1").arg(options.window));
   static const QStringList verbs = {"tick", "click", "select", "check", "set", "expose", "menu",
                                     "open"};
   for (const QString& step : options.steps)
     if (!verbs.contains(step.section(QLatin1Char(':'), 0, 0)))
       fail(QStringLiteral("unknown step %1").arg(step));
+
+  Course course;
+  Runner runner(course, options.window);
 
   runner.open();
   for (const QString& step : options.steps) runner.run(step);

@@ -8,45 +8,20 @@
 #include <QWindow>
 
 #include "shell/LessonTimer.h"
+#include "tests/support/ProbeLesson.h"
 #include "tests/support/TestSupport.h"
 
 namespace kavenor {
 namespace {
 
-// A lesson that counts what its handlers are asked to do.
-class ProbeLesson : public LessonWindow {
- public:
-  ProbeLesson(const LessonEntry& entry, bool paint) : LessonWindow(entry) {
-    if (paint) ConnectPaint();
-  }
-  void Draw(Rgb colour) {
-    ShowFigure([this, colour](Canvas& c) {
-      ++drawings;
-      c.SetSize(20, 10);
-      c.Brush.Color = colour;
-      c.FillRect(0, 0, 20, 10);
-    });
-  }
-  int activations = 0, paints = 0, ticks = 0, wayOuts = 0, drawings = 0;
-
- protected:
-  void FormActivate() override { ++activations; }
-  void FormPaint() override {
-    ++paints;
-    Draw(clRed);
-  }
-  void TimerTimer() override { ++ticks; }
-  void WayOut() override { ++wayOuts; }
-};
+using test::kProbeEntry;
+using test::ProbeLesson;
 
 class NullNavigator : public Navigator {
  public:
   void ShowMenu() override { ++shown; }
   int shown = 0;
 };
-
-const LessonEntry kProbeEntry{99,  "FH99", "TFH99", "Probe", "Probe", "Probe", 1, 1,
-                              {true, true, 10}, {}, PanePlacement::Create, nullptr};
 
 QRgb shownAt(const LessonWindow& w, int x, int y) { return w.Surface().pixel(x, y); }
 

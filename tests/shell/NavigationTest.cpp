@@ -52,7 +52,7 @@ class Navigation : public ::testing::Test {
     course.Start();
     test::Settle();
   }
-  void TearDown() override { course.Menu().OnExit([] { QApplication::quit(); }); }
+  void TearDown() override { course.Menu().OnExit([] { QCoreApplication::exit(0); }); }
   Course& course = test::SharedCourse();
   int exits = 0;
 };

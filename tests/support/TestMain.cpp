@@ -9,20 +9,8 @@
 #include "shell/LessonTimer.h"
 #include "shell/Random.h"
 
-namespace {
-
-// The offscreen platform warns about window features it has no use for.
-void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (message.startsWith(QLatin1String("This plugin does not support"))) return;
-  static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
-  qInstallMessageHandler(quietHandler);
-  standard(type, context, message);
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-  qInstallMessageHandler(quietHandler);
+  kavenor::QuietenPlatformNotices();
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   kavenor::InitialiseApplication();

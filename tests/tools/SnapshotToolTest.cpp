@@ -1,0 +1,129 @@
+// The snapshot tool's contract, run as a separate process as its users do.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct ToolRun {
+  int exitCode = -1;
+  QString stderrText;
+};
+
+ToolRun snapshot(const QStringList& args) {
+  QProcess p;
+  p.start(QStringLiteral(KAVENOR_SNAPSHOT), args);
+  p.waitForFinished(60000);
+  return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+          QString::fromLocal8Bit(p.readAllStandardError())};
+}
+
+QJsonArray readDump(const QString& path) {
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+  return QJsonDocument::fromJson(file.readAll()).array();
+}
+
+QJsonObject widget(const QJsonArray& dump, const QString& name) {
+  for (const QJsonValue& v : dump)
+    if (v.toObject().value("name").toString() == name) return v.toObject();
+  return {};
+}
+
+class SnapshotTool : public ::testing::Test {
+ protected:
+  QString file(const char* name) const { return dir.filePath(name); }
+  QTemporaryDir dir;
+};
+
+TEST_F(SnapshotTool, MenuDumpGivesEveryButtonsGeometryAndTheMenuPicture) {
+  const ToolRun run = snapshot({"--window", "FMainKavenor", "--png", file("menu.png"), "--widgets",
+                            file("menu.json")});
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText.toStdString();
+  const QJsonArray dump = readDump(file("menu.json"));
+  const int lefts[3] = {441, 546, 651};
+  for (int n = 1; n <= 36; ++n) {
+    const QJsonObject b = widget(dump, QStringLiteral("ButtonLesson%1").arg(n));
+    ASSERT_FALSE(b.isEmpty()) << n;
+    EXPECT_EQ(b.value("class").toString(), "QPushButton");
+    EXPECT_EQ(b.value("x").toInt(), lefts[(n - 1) / 12]) << n;
+    EXPECT_EQ(b.value("y").toInt(), 45 + 41 * ((n - 1) % 12)) << n;
+    EXPECT_EQ(b.value("w").toInt(), 95);
+    EXPECT_EQ(b.value("h").toInt(), 28);
+    EXPECT_TRUE(b.value("visible").toBool());
+    EXPECT_TRUE(b.value("enabled").toBool());
+  }
+  EXPECT_EQ(widget(dump, "ButtonLesson34").value("text").toString(), "CPT");
+  EXPECT_FALSE(widget(dump, "Image").value("enabled").toBool(true));
+
+  const QImage png(file("menu.png"));
+  ASSERT_FALSE(png.isNull());
+  EXPECT_GE(png.width(), 746);
+  EXPECT_GE(png.height(), 524);
+  EXPECT_EQ(png.pixel(300, 40) & 0xFFFFFF, 0x00FF00u);  // the lime background
+}
+
+TEST_F(SnapshotTool, LessonDumpGivesThePanesTextAndRuns) {
+  const ToolRun run = snapshot({"--window", "FH31", "--steps", "tick:3,expose,menu,open",
+                            "--widgets", file("fh31.json"), "--png", file("fh31.png")});
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText.toStdString();
+  const QJsonObject pane = widget(readDump(file("fh31.json")), "RichEdit");
+  ASSERT_FALSE(pane.isEmpty());
+  EXPECT_EQ(pane.value("x").toInt(), 408);
+  EXPECT_EQ(pane.value("y").toInt(), 45);
+  EXPECT_EQ(pane.value("w").toInt(), 332);
+  EXPECT_EQ(pane.value("h").toInt(), 401);
+  EXPECT_EQ(pane.value("plain").toString(), pane.value("text").toString());
+  const QJsonArray runs = pane.value("runs").toArray();
+  // Runs follow each other in text order without overlapping.
+  int covered = 0;
+  for (const QJsonValue& v : runs) {
+    const QJsonObject r = v.toObject();
+    for (const char* key : {"start", "length", "family", "size", "italic", "underline"})
+      EXPECT_TRUE(r.contains(key)) << key;
+    EXPECT_GE(r.value("start").toInt(), covered);
+    EXPECT_GT(r.value("length").toInt(), 0);
+    covered = r.value("start").toInt() + r.value("length").toInt();
+  }
+  EXPECT_LE(covered, pane.value("plain").toString().size());
+  EXPECT_EQ(QImage(file("fh31.png")).size(), QSize(754, 533));
+}
+
+TEST_F(SnapshotTool, TheSameSeedGivesTheSamePicture) {
+  for (const char* name : {"a.png", "b.png"})
+    ASSERT_EQ(snapshot({"--window", "FH11", "--seed", "5", "--png", file(name)}).exitCode, 0);
+  EXPECT_EQ(QImage(file("a.png")), QImage(file("b.png")));
+}
+
+TEST_F(SnapshotTool, BadInputIsOneLineOnStderrAndExitCodeTwo) {
+  const QStringList cases[] = {
+      {},
+      {"--window", "FH99"},
+      {"--window", "FH31", "--steps", "jump:3"},
+      {"--window", "FH31", "--steps", "tick:many"},
+      {"--window", "FH31", "--steps", "click:NoSuchButton"},
+      {"--window", "FH31", "--steps", "check:NoSuchBox=1"},
+      {"--window", "FH31", "--steps", "set:ReturnButton"},
+      {"--window", "FH31", "--seed", "x"},
+      {"--window", "FH31", "--frames", "3"},
+      {"--window"},
+  };
+  for (const QStringList& args : cases) {
+    const QString png = file("bad.png");
+    const ToolRun run = snapshot(QStringList(args) << "--png" << png);
+    EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+    EXPECT_EQ(run.stderrText.trimmed().count('\n'), 0) << run.stderrText.toStdString();
+    EXPECT_FALSE(run.stderrText.trimmed().isEmpty());
+    EXPECT_FALSE(QFile::exists(png)) << args.join(' ').toStdString();
+  }
+}
+
+}  // namespace
