@@ -7,8 +7,13 @@
 
 namespace kavenor::test {
 
+namespace {
+std::unique_ptr<Course> course;
+}
+
+void ReleaseSharedCourse() { course.reset(); }
+
 Course& SharedCourse() {
-  static std::unique_ptr<Course> course;
   if (!course) {
     course = std::make_unique<Course>();
     course->Start();
