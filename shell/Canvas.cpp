@@ -45,12 +45,19 @@ void Canvas::fillSpan(int y, int x0, int x1, Rgb c) {
   std::fill(row + x0, row + x1, 0xFF000000u | c);
 }
 
+void Canvas::order(int& l, int& t, int& r, int& b) {
+  if (l > r) std::swap(l, r);
+  if (t > b) std::swap(t, b);
+}
+
 void Canvas::FillRect(int l, int t, int r, int b) {
+  order(l, t, r, b);
   if (Brush.Style == BrushStyle::Clear) return;
   for (int y = t; y < b; ++y) fillSpan(y, l, r, Brush.Color);
 }
 
 void Canvas::Rectangle(int l, int t, int r, int b) {
+  order(l, t, r, b);
   if (r <= l || b <= t) return;
   FillRect(l, t, r, b);
   if (Pen.Style == PenStyle::Clear) return;

@@ -16,7 +16,7 @@
 //    inside (even-odd rule), then the pen outlines every edge, closed;
 //    Polyline draws the edges only, not closed;
 //  - Ellipse(l, t, r, b): the ellipse in the box of pixels [l, r-1] x
-//    [t, b-1]; its rim is outlined with the pen, its inside filled;
+//    [t, b-1], corners in either order; its rim is outlined with the pen, its inside filled;
 //  - TextOut(x, y, text): (x, y) is the top left of the text cell, drawn in
 //    the current font on an opaque background of the brush colour (none with
 //    a clear brush); text in the "Symbol" family shows as its Greek letters;
@@ -97,6 +97,7 @@ class Canvas {
   const QImage& Image() const { return image_; }
 
  private:
+  static void order(int& l, int& t, int& r, int& b);
   void plot(int x, int y, Rgb c);
   void stampPen(int x, int y, Rgb c);
   void fillSpan(int y, int x0, int x1, Rgb c);  // [x0, x1)

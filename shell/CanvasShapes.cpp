@@ -42,6 +42,7 @@ void Canvas::Polygon(const Point* points, int count) {
 }
 
 void Canvas::Ellipse(int l, int t, int r, int b) {
+  order(l, t, r, b);
   if (r <= l || b <= t) return;
   const double cx = (l + r) / 2.0, cy = (t + b) / 2.0;
   const double ax = (r - l) / 2.0, ay = (b - t) / 2.0;

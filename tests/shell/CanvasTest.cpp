@@ -154,6 +154,20 @@ TEST_F(CanvasTest, EllipseStaysInsideItsBoxWithAnOutlinedRim) {
             ".........\n");
 }
 
+TEST_F(CanvasTest, BoxCornersMayComeInEitherOrder) {
+  Canvas straight;
+  straight.SetSize(10, 10);
+  straight.Brush.Color = clRed;
+  straight.Rectangle(2, 3, 7, 8);
+  straight.Ellipse(0, 0, 4, 5);
+  straight.FillRect(8, 0, 10, 2);
+  c.Brush.Color = clRed;
+  c.Rectangle(7, 8, 2, 3);
+  c.Ellipse(4, 0, 0, 5);
+  c.FillRect(10, 2, 8, 0);
+  EXPECT_EQ(c.Image(), straight.Image()) << ascii();
+}
+
 TEST_F(CanvasTest, DrawingOutsideTheBitmapIsClipped) {
   c.Brush.Color = clRed;
   c.Rectangle(-5, -5, 3, 3);
