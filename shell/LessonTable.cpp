@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "lessons/foundations/H74.h"
 #include "shell/LessonWindow.h"
 #include "shell/Rounding.h"
 
@@ -71,7 +72,7 @@ const std::array<LessonEntry, kLessonCount> kLessons{{
   {31, "FH71", "TFH71", "Limit analysis",  "Limit analysis",           "Limit analysis",           3,  7, enabledTimer(500),  kStandardPane,  C, MakeFrame},
   {32, "FH72", "TFH72", "Bearing cap.",    "Bearing capacity",         "Bearing capacity",         3,  8, kNoTimer,           kStandardPane,  C, MakeFrame},
   {33, "FH73", "TFH73", "Brinch Hansen",   "Brinch Hansen",            "Brinch Hansen",            3,  9, kNoTimer,           ofWindow(0.84L), C, MakeFrame},
-  {34, "FH74", "TFH74", "CPT",             "Cone Penetration Test",    "Cone Penetration Test",    3, 10, kDefaultTimer,      kStandardPane,  C, MakeFrame},
+  {34, "FH74", "TFH74", "CPT",             "Cone Penetration Test",    "Cone Penetration Test",    3, 10, kDefaultTimer,      kStandardPane,  C, MakeFH74},
   {35, "FH75", "TFH75", "Cone resistance", "Cone resistance",          "Cone Resistance",          3, 11, kNoTimer,           ofWindow(0.5L),  C, MakeFrame},
   {36, "FH76", "TFH76", "Centrifuge",      "Centrifuge",               "Centrifuge",               3, 12, kDefaultTimer,      ofWindow(0.84L), C, MakeFrame},
 }};
