@@ -8,6 +8,7 @@
 #include "shell/Application.h"
 #include "shell/LessonTimer.h"
 #include "shell/Random.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 
@@ -29,5 +30,7 @@ int main(int argc, char** argv) {
   kavenor::LessonTimer::SetManual(true);
   kavenor::SeedRandom(1);
   testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  const int result = RUN_ALL_TESTS();
+  kavenor::test::ReleaseSharedCourse();
+  return result;
 }
