@@ -12,18 +12,19 @@
 
 namespace {
 
+// The handler that was in place before ours: every other message goes there.
+QtMessageHandler standardHandler = nullptr;
+
 // The offscreen platform warns about window features it has no use for.
 void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (message.startsWith(QLatin1String("This plugin does not support"))) return;
-  static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
-  qInstallMessageHandler(quietHandler);
-  standard(type, context, message);
+  standardHandler(type, context, message);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  qInstallMessageHandler(quietHandler);
+  standardHandler = qInstallMessageHandler(quietHandler);
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   kavenor::InitialiseApplication();
