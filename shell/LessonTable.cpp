@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "lessons/composition/H11.h"
 #include "shell/LessonWindow.h"
 #include "shell/Rounding.h"
 
@@ -38,7 +39,7 @@ constexpr auto A = PanePlacement::CreateAndActivate;
 
 // clang-format off
 const std::array<LessonEntry, kLessonCount> kLessons{{
-  { 1, "FH11", "TFH11", "Porosity",        "Porosity",                 "Porosity",                 1,  1, kNoTimer,           kStandardPane,  C, MakeFrame},
+  { 1, "FH11", "TFH11", "Porosity",        "Porosity",                 "Porosity",                 1,  1, kNoTimer,           kStandardPane,  C, MakeFH11},
   { 2, "FH12", "TFH12", "Density",         "Density",                  "Density",                  1,  2, kDefaultTimer,      kStandardPane,  C, MakeFrame},
   { 3, "FH13", "TFH13", "Vol. weight",     "Volumetric weight",        "Volumetric weight",        1,  3, kDefaultTimer,      kStandardPane,  C, MakeFrame},
   { 4, "FH14", "TFH14", "Water cont.",     "Water content",            "Water content",            1,  4, kDefaultTimer,      below(0.1L),    C, MakeFrame},
