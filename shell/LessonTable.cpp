@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "lessons/composition/H11.h"
+#include "lessons/consolidation/H44.h"
 #include "shell/LessonWindow.h"
 #include "shell/Rounding.h"
 
@@ -56,7 +57,7 @@ const std::array<LessonEntry, kLessonCount> kLessons{{
   {15, "FH41", "TFH41", "Oedometer",       "Oedometer",                "Oedometer",                2,  3, kNoTimer,           kStandardPane,  C, MakeFrame},
   {16, "FH42", "TFH42", "Compressibility", "Compressibility",          "Compressibility",          2,  4, kNoTimer,           kStandardPane,  C, MakeFrame},
   {17, "FH43", "TFH43", "Creep",           "Creep",                    "Creep",                    2,  5, kNoTimer,           below(0.9L),    C, MakeFrame},
-  {18, "FH44", "TFH44", "Consolidation",   "Consolidation",            "Consolidation",            2,  6, kDefaultTimer,      below(0.3L),    C, MakeFrame},
+  {18, "FH44", "TFH44", "Consolidation",   "Consolidation",            "Consolidation",            2,  6, kDefaultTimer,      below(0.3L),    C, MakeFH44},
   {19, "FH45", "TFH45", "Num. sol.",       "Numerical solution",       "Numerical solution",       2,  7, kDefaultTimer,      {PaneRule::OfStandard, 0.6L}, C, MakeFrame},
   {20, "FH51", "TFH51", "Mohr",            "Mohr",                     "Mohr",                     2,  8, disabledTimer(100), below(0.2L),    C, MakeFrame},
   {21, "FH52", "TFH52", "Stress",          "Stress",                   "Stress",                   2,  9, kDefaultTimer,      kStandardPane,  C, MakeFrame},
