@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "lessons/composition/H11.h"
+#include "lessons/consolidation/H44.h"
 #include "lessons/earthpressure/H64.h"
 #include "lessons/foundations/H71.h"
 #include "lessons/foundations/H74.h"
@@ -41,7 +43,7 @@ constexpr auto A = PanePlacement::CreateAndActivate;
 
 // clang-format off
 const std::array<LessonEntry, kLessonCount> kLessons{{
-  { 1, "FH11", "TFH11", "Porosity",        "Porosity",                 "Porosity",                 1,  1, kNoTimer,           kStandardPane,  C, MakeFrame},
+  { 1, "FH11", "TFH11", "Porosity",        "Porosity",                 "Porosity",                 1,  1, kNoTimer,           kStandardPane,  C, MakeFH11},
   { 2, "FH12", "TFH12", "Density",         "Density",                  "Density",                  1,  2, kDefaultTimer,      kStandardPane,  C, MakeFrame},
   { 3, "FH13", "TFH13", "Vol. weight",     "Volumetric weight",        "Volumetric weight",        1,  3, kDefaultTimer,      kStandardPane,  C, MakeFrame},
   { 4, "FH14", "TFH14", "Water cont.",     "Water content",            "Water content",            1,  4, kDefaultTimer,      below(0.1L),    C, MakeFrame},
@@ -58,7 +60,7 @@ const std::array<LessonEntry, kLessonCount> kLessons{{
   {15, "FH41", "TFH41", "Oedometer",       "Oedometer",                "Oedometer",                2,  3, kNoTimer,           kStandardPane,  C, MakeFrame},
   {16, "FH42", "TFH42", "Compressibility", "Compressibility",          "Compressibility",          2,  4, kNoTimer,           kStandardPane,  C, MakeFrame},
   {17, "FH43", "TFH43", "Creep",           "Creep",                    "Creep",                    2,  5, kNoTimer,           below(0.9L),    C, MakeFrame},
-  {18, "FH44", "TFH44", "Consolidation",   "Consolidation",            "Consolidation",            2,  6, kDefaultTimer,      below(0.3L),    C, MakeFrame},
+  {18, "FH44", "TFH44", "Consolidation",   "Consolidation",            "Consolidation",            2,  6, kDefaultTimer,      below(0.3L),    C, MakeFH44},
   {19, "FH45", "TFH45", "Num. sol.",       "Numerical solution",       "Numerical solution",       2,  7, kDefaultTimer,      {PaneRule::OfStandard, 0.6L}, C, MakeFrame},
   {20, "FH51", "TFH51", "Mohr",            "Mohr",                     "Mohr",                     2,  8, disabledTimer(100), below(0.2L),    C, MakeFrame},
   {21, "FH52", "TFH52", "Stress",          "Stress",                   "Stress",                   2,  9, kDefaultTimer,      kStandardPane,  C, MakeFrame},
