@@ -9,6 +9,7 @@
 #include "lessons/foundations/H74.h"
 #include "shell/LessonWindow.h"
 #include "shell/Rounding.h"
+#include "lessons/flow/H31.h"
 
 namespace kavenor {
 
@@ -52,7 +53,7 @@ const std::array<LessonEntry, kLessonCount> kLessons{{
   { 7, "FH23", "TFH23", "Fill",            "Soil under water",         "Soil under water",         1,  7, kDefaultTimer,      ofWindow(0.84L), C, MakeFrame},
   { 8, "FH24", "TFH24", "Archimedes",      "Archimedes",               "Archimedes",               1,  8, kNoTimer,           ofWindow(0.84L), P, MakeFrame},
   { 9, "FH25", "TFH25", "Terzaghi",        "Terzaghi",                 "Terzaghi",                 1,  9, kNoTimer,           ofWindow(0.84L), P, MakeFrame},
-  {10, "FH31", "TFH31", "Darcy",           "Darcy",                    "Darcy",                    1, 10, enabledTimer(100),  kStandardPane,  C, MakeFrame},
+  {10, "FH31", "TFH31", "Darcy",           "Darcy",                    "Darcy",                    1, 10, enabledTimer(100),  kStandardPane,  C, MakeFH31},
   {11, "FH32", "TFH32", "Liquefaction",    "Liquefaction",             "Liquefaction",             1, 11, kDefaultTimer,      kStandardPane,  C, MakeFrame},
   {12, "FH33", "TFH33", "Continuity",      "Continuity",               "Continuity",               1, 12, enabledTimer(100),  kStandardPane,  C, MakeFrame},
   {13, "FH34", "TFH34", "Well",            "Flow to a well",           "Flow to a well",           2,  1, kNoTimer,           kStandardPane,  C, MakeFrame},
