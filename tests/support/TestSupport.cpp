@@ -7,8 +7,17 @@
 
 namespace kavenor::test {
 
-Course& SharedCourse() {
+namespace {
+
+std::unique_ptr<Course>& sharedCourse() {
   static std::unique_ptr<Course> course;
+  return course;
+}
+
+}  // namespace
+
+Course& SharedCourse() {
+  std::unique_ptr<Course>& course = sharedCourse();
   if (!course) {
     course = std::make_unique<Course>();
     course->Start();
@@ -16,6 +25,8 @@ Course& SharedCourse() {
   }
   return *course;
 }
+
+void ReleaseSharedCourse() { sharedCourse().reset(); }
 
 void Settle() {
   for (int i = 0; i < 3; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents);

@@ -14,6 +14,9 @@ namespace kavenor::test {
 // The course of the whole test program, created on first use (the menu and
 // all 36 lessons), with the menu shown as at start-up.
 Course& SharedCourse();
+// Deletes that course; the test program does so before its QApplication
+// goes, since widgets cannot outlive it.
+void ReleaseSharedCourse();
 
 // Processes pending events (exposes, paints, deferred deletions).
 void Settle();
