@@ -5,11 +5,12 @@
 #include "lessons/composition/H11.h"
 #include "lessons/consolidation/H44.h"
 #include "lessons/earthpressure/H64.h"
+#include "lessons/flow/H31.h"
 #include "lessons/foundations/H71.h"
 #include "lessons/foundations/H74.h"
+#include "lessons/shear/H51.h"
 #include "shell/LessonWindow.h"
 #include "shell/Rounding.h"
-#include "lessons/flow/H31.h"
 
 namespace kavenor {
 
@@ -63,7 +64,7 @@ const std::array<LessonEntry, kLessonCount> kLessons{{
   {17, "FH43", "TFH43", "Creep",           "Creep",                    "Creep",                    2,  5, kNoTimer,           below(0.9L),    C, MakeFrame},
   {18, "FH44", "TFH44", "Consolidation",   "Consolidation",            "Consolidation",            2,  6, kDefaultTimer,      below(0.3L),    C, MakeFH44},
   {19, "FH45", "TFH45", "Num. sol.",       "Numerical solution",       "Numerical solution",       2,  7, kDefaultTimer,      {PaneRule::OfStandard, 0.6L}, C, MakeFrame},
-  {20, "FH51", "TFH51", "Mohr",            "Mohr",                     "Mohr",                     2,  8, disabledTimer(100), below(0.2L),    C, MakeFrame},
+  {20, "FH51", "TFH51", "Mohr",            "Mohr",                     "Mohr",                     2,  8, disabledTimer(100), below(0.2L),    C, MakeFH51},
   {21, "FH52", "TFH52", "Stress",          "Stress",                   "Stress",                   2,  9, kDefaultTimer,      kStandardPane,  C, MakeFrame},
   {22, "FH53", "TFH53", "Triaxial test",   "Triaxial test",            "Triaxial test",            2, 10, kDefaultTimer,      kStandardPane,  A, MakeFrame},
   {23, "FH54", "TFH54", "Drained test",    "Drained test",             "Drained test",             2, 11, kDefaultTimer,      kStandardPane,  C, MakeFrame},
