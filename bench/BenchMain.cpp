@@ -5,9 +5,26 @@
 
 #include <QApplication>
 
-#include "shell/Application.h"
+#include "bench/BenchCourse.h"
+
+#include <memory>
+
 #include "shell/LessonTimer.h"
 #include "shell/Random.h"
+
+namespace kavenor::bench {
+namespace {
+std::unique_ptr<Course> course;
+}
+Course& BenchCourse() {
+  if (!course) {
+    course = std::make_unique<Course>();
+    course->Start();
+  }
+  return *course;
+}
+void ReleaseBenchCourse() { course.reset(); }
+}  // namespace kavenor::bench
 
 int main(int argc, char** argv) {
   kavenor::QuietenPlatformNotices();
@@ -19,6 +36,7 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
+  kavenor::bench::ReleaseBenchCourse();
   benchmark::Shutdown();
   return 0;
 }

@@ -7,22 +7,13 @@
 #include <QCoreApplication>
 #include <memory>
 
-#include "shell/Application.h"
+#include "bench/BenchCourse.h"
 #include "shell/LessonTimer.h"
 
 namespace {
 
-kavenor::Course& course() {
-  static std::unique_ptr<kavenor::Course> instance = [] {
-    auto c = std::make_unique<kavenor::Course>();
-    c->Start();
-    return c;
-  }();
-  return *instance;
-}
-
 void openThenTicks(benchmark::State& state, int number) {
-  kavenor::Course& c = course();
+  kavenor::Course& c = kavenor::bench::BenchCourse();
   kavenor::LessonWindow& lesson = c.Lesson(number);
   for (auto _ : state) {
     c.OpenLesson(number);

@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/BenchCourse.h"
+
 #include "lessons/shear/Mohr.h"
 #include "shell/Application.h"
 #include "shell/LessonTimer.h"
@@ -23,14 +25,11 @@ void BM_MohrTickAndDraw(benchmark::State& state) {
 BENCHMARK(BM_MohrTickAndDraw)->Unit(benchmark::kMicrosecond);
 
 void BM_MohrWindowTick(benchmark::State& state) {
-  // The course lives only as long as the run: its windows must go before the
-  // application does.
-  Course course;
-  course.Start();
+  Course& course = bench::BenchCourse();
   course.OpenLesson(20);
   LessonTimer* timer = course.Lesson(20).Timer();
   for (auto _ : state) timer->Fire();
-  course.ShowMenu();
+  course.Lesson(20).ReturnButtonClick();
 }
 BENCHMARK(BM_MohrWindowTick)->Unit(benchmark::kMicrosecond);
 
