@@ -78,10 +78,10 @@ QImage TowerPicture() {
   drawStorey(p, -storey * 1.4, storey * 1.4, 46, 5);
   for (int i = 0; i < 6; ++i) drawStorey(p, -storey * (2.4 + i), storey - 2, 50, 6);
   // belfry
-  drawStorey(p, -storey * 8.4 - 30, 30, 32, 4);
+  drawStorey(p, -storey * 7.4 - 32, 32, 32, 4);
   p.setPen(QPen(kShade.darker(130), 1));
   p.setBrush(kMarble);
-  p.drawRect(QRectF(-36, -storey * 8.4 - 34, 72, 5));
+  p.drawRect(QRectF(-36, -storey * 7.4 - 36, 72, 5));
   p.restore();
 
   // Tree shadows at the foot of the picture.
@@ -90,7 +90,7 @@ QImage TowerPicture() {
   p.drawEllipse(QRectF(240, 372, 110, 70));
   p.end();
 
-  return image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+  return image.convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither);
 }
 
 }  // namespace kavenor
