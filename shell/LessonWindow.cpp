@@ -20,12 +20,10 @@ LessonWindow::LessonWindow(const LessonEntry& entry, QWidget* parent)
   const LayoutMetrics& m = Layout();
   SetUpCourseWindow(this, QString::fromLatin1(entry.window), QString::fromLatin1(entry.caption),
                     QApplication::palette().color(QPalette::Button), false);
-  surface_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-  surface_.fill(Qt::transparent);
 
   panel_ = MakeTitlePanel(this, QString::fromLatin1(entry.panel), m.PanelHeight, 8);
 
-  const QIcon back = style()->standardIcon(QStyle::SP_ArrowBack);
+  const QIcon back = StandardIcon(QStyle::SP_ArrowBack);
   returnButton_ = MakePushButton(this, QStringLiteral("ReturnButton"), QStringLiteral("Menu"));
   returnButton_->setIcon(back);
   returnButton_->setGeometry(m.Margin, m.FormHeight - 3 * m.ButtonHeight, m.ButtonWidth,
@@ -99,6 +97,11 @@ void LessonWindow::ShowFigure(std::function<void(Canvas&)> figure, QPoint at) {
 
 void LessonWindow::drawNow(const PendingFigure& pending) {
   pending.figure(canvasBitmap_);
+  if (surface_.isNull()) {
+    // Made on the first drawing: most windows are never opened in a run.
+    surface_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    surface_.fill(Qt::transparent);
+  }
   canvasBitmap_.CopyTo(surface_, pending.at.x(), pending.at.y());
   update(QRect(pending.at, QSize(canvasBitmap_.Width(), canvasBitmap_.Height())));
 }
@@ -125,7 +128,7 @@ bool LessonWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void LessonWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(0, 0, surface_);
+  if (!surface_.isNull()) painter.drawImage(0, 0, surface_);
 }
 
 void LessonWindow::closeEvent(QCloseEvent* event) {

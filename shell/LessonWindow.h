@@ -72,7 +72,7 @@ class LessonWindow : public QWidget {
   QLabel* Panel() const { return panel_; }
   Canvas& CanvasBitmap() { return canvasBitmap_; }
   // What the window shows of its own drawing (transparent where nothing was
-  // copied yet), in window coordinates.
+  // copied yet; null before the first drawing), in window coordinates.
   const QImage& Surface() const { return surface_; }
 
  protected:

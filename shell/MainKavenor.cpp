@@ -66,14 +66,14 @@ void TFMainKavenor::FormCreate() {
   panel_ = MakeTitlePanel(this, QStringLiteral("KAVENOR"), m.PanelHeight, 9);
 
   speedButtonEinde_ = MakeSpeedButton(panel_, QStringLiteral("SpeedButtonEinde"));
-  speedButtonEinde_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  speedButtonEinde_->setIcon(StandardIcon(QStyle::SP_DialogCloseButton));
   speedButtonEinde_->setToolTip(QStringLiteral("Exit Program"));
   speedButtonEinde_->setGeometry(panel_->width() - m.SpeedWidth - m.Margin, m.SpeedTop,
                                  m.SpeedWidth, m.SpeedHeight);
   connect(speedButtonEinde_, &QToolButton::clicked, this, &TFMainKavenor::BitBtnEindeClick);
 
   speedButtonHelp_ = MakeSpeedButton(panel_, QStringLiteral("SpeedButtonHelp"));
-  speedButtonHelp_->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+  speedButtonHelp_->setIcon(StandardIcon(QStyle::SP_DialogHelpButton));
   speedButtonHelp_->setToolTip(QStringLiteral("Help"));
   speedButtonHelp_->setGeometry(speedButtonEinde_->x() - 40, m.SpeedTop, m.SpeedWidth,
                                 m.SpeedHeight);
@@ -115,7 +115,7 @@ void TFMainKavenor::FormCreate() {
                   image_->y() + image_->height() - labelFig_->height() - 5);
 
   bitBtnEinde_ = MakePushButton(this, QStringLiteral("BitBtnEinde"), QStringLiteral("End"));
-  bitBtnEinde_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  bitBtnEinde_->setIcon(StandardIcon(QStyle::SP_DialogCloseButton));
   bitBtnEinde_->setToolTip(QStringLiteral("Exit Program"));
   bitBtnEinde_->setGeometry(m.Margin, m.FormHeight - 3 * m.ButtonHeight, m.ButtonWidth,
                             m.ButtonHeight);

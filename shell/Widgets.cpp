@@ -1,5 +1,8 @@
 #include "shell/Widgets.h"
 
+#include <map>
+
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -31,6 +34,13 @@ void SetUpCourseWindow(QWidget* window, const QString& name, const QString& capt
     window->move(area.x() + (area.width() - kFormWidth) / 2,
                  area.y() + (area.height() - kFormHeight) / 2);
   }
+}
+
+QIcon StandardIcon(QStyle::StandardPixmap glyph) {
+  static std::map<QStyle::StandardPixmap, QIcon> icons;
+  auto it = icons.find(glyph);
+  if (it == icons.end()) it = icons.emplace(glyph, QApplication::style()->standardIcon(glyph)).first;
+  return it->second;
 }
 
 void BringToFront(QWidget* window) {

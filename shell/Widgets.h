@@ -2,6 +2,8 @@
 // Small helpers shared by the menu and the lesson frames.
 
 #include <QColor>
+#include <QIcon>
+#include <QStyle>
 #include <QString>
 
 class QLabel;
@@ -24,6 +26,10 @@ QPushButton* MakePushButton(QWidget* parent, const QString& name, const QString&
 
 // Makes a shown top-level window the active one, in front of the others.
 void BringToFront(QWidget* window);
+
+// One of the style's standard glyphs, loaded once for all windows (each load
+// reads and scales the glyph's images again).
+QIcon StandardIcon(QStyle::StandardPixmap glyph);
 
 // A small glyph button that never takes the focus.
 QToolButton* MakeSpeedButton(QWidget* parent, const QString& name);
