@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "shell/Primitives.h"
 #include "shell/Rounding.h"
 
 namespace kavenor {
@@ -114,17 +115,6 @@ std::array<Point, 4> CarriedRod(const ConePenetrationModel& model, int x, int y)
 
 namespace {
 
-// A filled rectangle from one corner to the other, in either order: the
-// pixels between the smaller and (left out) the larger coordinates.
-void Box(Canvas& c, int x1, int y1, int x2, int y2) {
-  c.Rectangle(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
-}
-
-void Line(Canvas& c, int x1, int y1, int x2, int y2) {
-  c.MoveTo(x1, y1);
-  c.LineTo(x2, y2);
-}
-
 void Quad(Canvas& c, Point a, Point b, Point d, Point e) {
   const Point points[] = {a, b, d, e};
   c.Polygon(points);
@@ -140,33 +130,33 @@ void Paint(Canvas& c, Rgb colour) {
 // lie above and below a mostly horizontal arm, left and right of a mostly
 // vertical one.
 void Arm(Canvas& c, int sx, int sy, int hx, int hy) {
-  Line(c, sx, sy, hx, hy);
+  DrawLine(c, sx, sy, hx, hy);
   if (std::abs(hx - sx) > std::abs(hy - sy)) {
-    Line(c, sx, sy - 1, hx, hy - 1);
-    Line(c, sx, sy + 1, hx, hy + 1);
+    DrawLine(c, sx, sy - 1, hx, hy - 1);
+    DrawLine(c, sx, sy + 1, hx, hy + 1);
   } else {
-    Line(c, sx - 1, sy, hx - 1, hy);
-    Line(c, sx + 1, sy, hx + 1, hy);
+    DrawLine(c, sx - 1, sy, hx - 1, hy);
+    DrawLine(c, sx + 1, sy, hx + 1, hy);
   }
 }
 
 void Hand(Canvas& c, int hx, int hy) {
-  for (int dx = -1; dx <= 1; ++dx) Line(c, hx + dx, hy - 1, hx + dx, hy + 1);
+  for (int dx = -1; dx <= 1; ++dx) DrawLine(c, hx + dx, hy - 1, hx + dx, hy + 1);
 }
 
 // The standing worker facing right (side = 1) or, mirrored, left (side = -1):
 // every horizontal offset from x is multiplied by side.
 void Worker(Canvas& c, int x, int y, int hx, int hy, int side) {
   auto at = [&](int dx) { return x + side * dx; };
-  auto row = [&](int dy, int from, int to) { Line(c, at(from), y - dy, at(to), y - dy); };
+  auto row = [&](int dy, int from, int to) { DrawLine(c, at(from), y - dy, at(to), y - dy); };
   Paint(c, clMaroon);  // shoes
-  Box(c, at(0), y, at(8), y - 2);
+  c.Rectangle(at(0), y, at(8), y - 2);
   Paint(c, clOlive);  // ankle
-  Box(c, at(4), y - 2, at(7), y - 3);
+  c.Rectangle(at(4), y - 2, at(7), y - 3);
   Paint(c, clBlue);  // trousers
-  Box(c, at(2), y - 3, at(8), y - 12);
+  c.Rectangle(at(2), y - 3, at(8), y - 12);
   Paint(c, clGreen);  // jacket
-  Box(c, at(1), y - 12, at(9), y - 20);
+  c.Rectangle(at(1), y - 12, at(9), y - 20);
   row(21, 2, 9);
   row(22, 3, 9);
   row(23, 4, 8);
@@ -201,17 +191,17 @@ void DrawLeftWorker(Canvas& canvas, int x, int y, int hx, int hy, bool testRunni
 }
 
 void DrawCarryingWorker(Canvas& c, int x, int y, const ConePenetrationModel& model) {
-  auto row = [&](int dy, int from, int to) { Line(c, x - from, y - dy, x - to, y - dy); };
+  auto row = [&](int dy, int from, int to) { DrawLine(c, x - from, y - dy, x - to, y - dy); };
   Paint(c, clMaroon);  // shoes
-  Box(c, x - 1, y, x - 5, y - 2);
-  Box(c, x - 6, y, x - 10, y - 2);
+  c.Rectangle(x - 1, y, x - 5, y - 2);
+  c.Rectangle(x - 6, y, x - 10, y - 2);
   Paint(c, clOlive);  // ankles
-  Box(c, x - 3, y - 2, x - 5, y - 3);
-  Box(c, x - 7, y - 2, x - 9, y - 3);
+  c.Rectangle(x - 3, y - 2, x - 5, y - 3);
+  c.Rectangle(x - 7, y - 2, x - 9, y - 3);
   Paint(c, clBlue);  // trousers
-  Box(c, x - 2, y - 3, x - 10, y - 12);
+  c.Rectangle(x - 2, y - 3, x - 10, y - 12);
   Paint(c, clGreen);  // jacket
-  Box(c, x - 1, y - 12, x - 11, y - 21);
+  c.Rectangle(x - 1, y - 12, x - 11, y - 21);
   row(22, 2, 11);
   row(23, 3, 10);
   Paint(c, clRed);  // face
@@ -234,9 +224,9 @@ void DrawCarryingWorker(Canvas& c, int x, int y, const ConePenetrationModel& mod
   const int fx = ahead ? x - 2 : x - 11;
   const int sx = ahead ? x - 9 : x - 2;
   Paint(c, clGreen);  // free arm
-  for (int dx = -1; dx <= 1; ++dx) Line(c, fx + dx, y - 21, fx + dx, y - 9);
+  for (int dx = -1; dx <= 1; ++dx) DrawLine(c, fx + dx, y - 21, fx + dx, y - 9);
   Paint(c, clRed);  // free hand
-  for (int dx = -1; dx <= 1; ++dx) Line(c, fx + dx, y - 8, fx + dx, y - 10);
+  for (int dx = -1; dx <= 1; ++dx) DrawLine(c, fx + dx, y - 8, fx + dx, y - 10);
   Paint(c, clGreen);
   Arm(c, sx, y - 22, hx, hy);
   Paint(c, clRed);
@@ -252,13 +242,13 @@ void DrawTestSite(Canvas& c, const ConePenetrationModel& model) {
   c.SetSize(W, H);
   c.Pen = CanvasPen{clBlack, PenStyle::Solid, 1};
   c.Brush = CanvasBrush{clWhite, BrushStyle::Solid};
-  Box(c, 0, 0, W, H);
+  c.Rectangle(0, 0, W, H);
   c.Brush.Color = clOlive;  // upper soil
-  Box(c, 0, yp, W, yg + 1);
+  c.Rectangle(0, yp, W, yg + 1);
   c.Brush.Color = clYellow;  // lower layer
-  Box(c, 0, yg, W, H);
+  c.Rectangle(0, yg, W, H);
   c.Brush.Color = clRed;  // rig base
-  Box(c, cx - 10, yp, cx + 10, yp - 6);
+  c.Rectangle(cx - 10, yp, cx + 10, yp - 6);
 
   c.Brush.Color = clSilver;  // rig frame: two columns and the top bar
   Quad(c, {cx - 6, yp + 1}, {cx - 6, yp - 38}, {cx - 4, yp - 38}, {cx - 4, yp + 1});
@@ -267,14 +257,14 @@ void DrawTestSite(Canvas& c, const ConePenetrationModel& model) {
 
   Quad(c, {cx - 8, yh - 4}, {cx - 8, yh - 6}, {cx + 8, yh - 6}, {cx + 8, yh - 4});  // crosshead
   c.Brush.Color = clBlack;  // its clamp
-  Box(c, cx - 2, yh, cx + 3, yh - 4);
+  c.Rectangle(cx - 2, yh, cx + 3, yh - 4);
   c.Brush.Color = clSilver;
 
   // The rod string, 3 pixels wide, with the pointed cone at its tip.
   const Point string[] = {{cx - 1, yr}, {cx - 1, ytip}, {cx, ytip + 3}, {cx + 1, ytip},
                           {cx + 1, yr}};
   c.Polygon(string);
-  for (int i = 1; i <= model.RodCount; ++i) Line(c, cx - 1, yr + i * L, cx + 1, yr + i * L);
+  for (int i = 1; i <= model.RodCount; ++i) DrawLine(c, cx - 1, yr + i * L, cx + 1, yr + i * L);
 
   // The pile: bundles stacked two pixels apart, every other one a pixel to
   // the right.
