@@ -1,5 +1,7 @@
 #include "tests/support/TestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <map>
@@ -62,6 +64,16 @@ std::string Dressing(const TheoryPane& pane, int line) {
     if (s.italic || s.underline) out += ":iu";
   }
   return out;
+}
+
+void ExpectPaneLines(const TheoryPane& pane, std::span<const PaneLine> expected) {
+  const QStringList lines = PaneLines(pane);
+  ASSERT_GE(lines.size(), static_cast<qsizetype>(expected.size()));
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    SCOPED_TRACE("line " + std::to_string(i + 1));
+    EXPECT_EQ(lines[static_cast<qsizetype>(i)].toStdString(), expected[i].text);
+    EXPECT_EQ(Dressing(pane, static_cast<int>(i)), expected[i].dressing);
+  }
 }
 
 std::string Ascii(const Canvas& canvas, int l, int t, int r, int b) {

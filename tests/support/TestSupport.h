@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <span>
 #include <string>
 
 #include "shell/Application.h"
@@ -36,6 +37,14 @@ CharStyle StyleAt(const TheoryPane& pane, int line, int column);
 // "<column>:<char>:<family>:<size>[:iu]", joined by blanks: a compact picture
 // of a formula line's dressing.
 std::string Dressing(const TheoryPane& pane, int line);
+
+// One expected line of a pane: its text as shown and its Dressing().
+struct PaneLine {
+  const char* text;
+  const char* dressing;
+};
+// Checks the pane's first lines against a table of them.
+void ExpectPaneLines(const TheoryPane& pane, std::span<const PaneLine> expected);
 
 // Pixels of a canvas region as text, one row a line, with a letter a colour
 // (for failure messages).

@@ -222,11 +222,7 @@ TEST(H11Pane, LinesAndTheirGreekAndIndexLetters) {
   Course& course = test::SharedCourse();
   const TheoryPane& pane = *course.Lesson(1).RichEdit();
   const QStringList lines = test::PaneLines(pane);
-  struct Line {
-    const char* text;
-    const char* dressing;
-  };
-  const Line expected[] = {
+  const test::PaneLine expected[] = {
       {"Porosity and Volumetric Weight.", ""},
       {"", ""},
       {"Some definitions and notations.", ""},
@@ -253,12 +249,7 @@ TEST(H11Pane, LinesAndTheirGreekAndIndexLetters) {
       {"t : total.", "0:t:Garamond:8"},
   };
   constexpr int kLines = static_cast<int>(std::size(expected));
-  ASSERT_GE(lines.size(), kLines);
-  for (int i = 0; i < kLines; ++i) {
-    SCOPED_TRACE(i + 1);
-    EXPECT_EQ(lines[i].toStdString(), expected[i].text);
-    EXPECT_EQ(test::Dressing(pane, i), expected[i].dressing);
-  }
+  test::ExpectPaneLines(pane, expected);
   // The last line ends with its line break: nothing follows but the caret.
   for (int i = kLines; i < lines.size(); ++i) EXPECT_TRUE(lines[i].isEmpty());
   EXPECT_EQ(pane.textCursor().position(), 0);

@@ -214,11 +214,7 @@ TEST(H44Pane, LinesAndTheirGreekAndIndexLetters) {
   Course& course = test::SharedCourse();
   const TheoryPane& pane = *course.Lesson(18).RichEdit();
   const QStringList lines = test::PaneLines(pane);
-  struct Line {
-    const char* text;
-    const char* dressing;
-  };
-  const Line expected[] = {
+  const test::PaneLine expected[] = {
       {"Consolidation.", ""},
       {" ", ""},
       {"Consolidation is the name given to the process of deformation of saturated soils of "
@@ -237,11 +233,7 @@ TEST(H44Pane, LinesAndTheirGreekAndIndexLetters) {
   };
   constexpr int kFixed = static_cast<int>(std::size(expected));
   ASSERT_GE(lines.size(), kFixed + 1);
-  for (int i = 0; i < kFixed; ++i) {
-    SCOPED_TRACE(i + 1);
-    EXPECT_EQ(lines[i].toStdString(), expected[i].text);
-    EXPECT_EQ(test::Dressing(pane, i), expected[i].dressing);
-  }
+  test::ExpectPaneLines(pane, expected);
   // The paragraph on the initial pore pressures, one line in the default style.
   const QString paragraph = lines[kFixed];
   EXPECT_TRUE(paragraph.startsWith(
