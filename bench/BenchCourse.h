@@ -2,7 +2,7 @@
 // The course the benchmarks share: made on first use, released by the
 // benchmark program's main before the application ends.
 
-#include "shell/Application.h"
+#include "course/Course.h"
 
 namespace kavenor::bench {
 Course& BenchCourse();

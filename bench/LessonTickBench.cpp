@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <memory>
 
+#include "course/Lessons.h"
 #include "bench/BenchCourse.h"
 #include "shell/LessonTimer.h"
 

@@ -6,7 +6,7 @@
 #include "bench/BenchCourse.h"
 
 #include "lessons/shear/Mohr.h"
-#include "shell/Application.h"
+#include "course/Course.h"
 #include "shell/LessonTimer.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "shell/Application.h"
+#include "course/Course.h"
 
 namespace {
 

@@ -1,12 +1,9 @@
 #include "shell/Application.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QStyleFactory>
-#include <QWindow>
 
 #include "shell/Fonts.h"
-#include "shell/Widgets.h"
 
 namespace kavenor {
 
@@ -33,55 +30,6 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 void QuietenPlatformNotices() {
   QtMessageHandler previous = qInstallMessageHandler(quietHandler);
   if (previous != quietHandler) standardHandler = previous;
-}
-
-Course::Course() {
-  // The menu's creation fills the layout the lesson windows read, so it comes
-  // first; then the lessons, in lesson order.
-  menu_ = std::make_unique<TFMainKavenor>();
-  menu_->OnLessonButton([this](int number) { OpenLesson(number); });
-  // Leave the event loop directly: quit() would first ask every window to
-  // close, and the course's windows answer a close with the Menu button or
-  // the exit question.
-  menu_->OnExit([] { QCoreApplication::exit(0); });
-  for (const LessonEntry& e : Lessons()) {
-    lessons_[e.number - 1] = e.make(e);
-    lessons_[e.number - 1]->SetNavigator(this);
-  }
-  connect(qApp, &QGuiApplication::focusWindowChanged, this, &Course::FocusMovedTo);
-}
-
-Course::~Course() = default;
-
-LessonWindow* Course::Find(const QString& window) {
-  for (auto& lesson : lessons_)
-    if (lesson->objectName() == window) return lesson.get();
-  return nullptr;
-}
-
-void Course::OpenLesson(int number) {
-  menu_->hide();
-  Lesson(number).Open();
-}
-
-void Course::ShowMenu() {
-  menu_->show();
-  BringToFront(menu_.get());
-}
-
-void Course::Start() { ShowMenu(); }
-
-void Course::FocusMovedTo(QWindow* window) {
-  // Focus coming back to a lesson from one of the program's dialogs
-  // activates it; focus coming back from another application does not.
-  if (!window) return;
-  QWidget* widget = nullptr;
-  for (QWidget* top : QApplication::topLevelWidgets())
-    if (top->windowHandle() == window) widget = top;
-  if (!widget) return;
-  if (lastFocusWasDialog_)
-    if (auto* lesson = qobject_cast<LessonWindow*>(widget)) lesson->Activate();
-  lastFocusWasDialog_ = qobject_cast<QDialog*>(widget) != nullptr;
 }
 
 }  // namespace kavenor

@@ -1,7 +1,8 @@
 #pragma once
-// The lesson table: one row per lesson window. It drives the menu (captions
-// and placement of the 36 buttons), the creation order, the snapshot tool, the
-// tests and the benchmarks. Adding a lesson is one row plus one unit.
+// The shape of the lesson table: one row per lesson window. The rows
+// themselves live with the course (course/Lessons.cpp), above the shell and
+// the lessons; the shell only reads them (the menu's captions and placement
+// of the 36 buttons, the frames).
 
 #include <array>
 #include <memory>
@@ -52,9 +53,7 @@ struct LessonEntry {
 };
 
 inline constexpr int kLessonCount = 36;
-const std::array<LessonEntry, kLessonCount>& Lessons();
-// The row of a window name, or nullptr.
-const LessonEntry* FindLesson(const char* window);
+using LessonList = std::array<LessonEntry, kLessonCount>;
 
 // The plain frame, for a window whose lesson has no unit of its own yet.
 std::unique_ptr<LessonWindow> MakeFrame(const LessonEntry& entry);

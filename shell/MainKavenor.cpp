@@ -50,13 +50,13 @@ class PictureBox : public QWidget {
   QImage picture_;
 };
 
-TFMainKavenor::TFMainKavenor() {
+TFMainKavenor::TFMainKavenor(const LessonList& lessons) {
   SetUpCourseWindow(this, QStringLiteral("FMainKavenor"), QStringLiteral("Kavenor"),
                     QColor(0x00, 0xFF, 0x00), true);
-  FormCreate();
+  FormCreate(lessons);
 }
 
-void TFMainKavenor::FormCreate() {
+void TFMainKavenor::FormCreate(const LessonList& lessons) {
   // The window's size and the title panel's height as the window system
   // reports them: the outer size is fixed, so is the panel.
   const LayoutRules rules = ComputeLayout(kFormWidth, kFormHeight, 32);
@@ -82,7 +82,7 @@ void TFMainKavenor::FormCreate() {
   // Three columns of twelve buttons, from the right edge inwards.
   const int lefts[3] = {m.MenuColumnX - 2 * m.ButtonWidth - 2 * m.Margin,
                         m.MenuColumnX - m.ButtonWidth - m.Margin, m.MenuColumnX};
-  for (const LessonEntry& e : Lessons()) {
+  for (const LessonEntry& e : lessons) {
     QPushButton* b = MakePushButton(this, QStringLiteral("ButtonLesson%1").arg(e.number),
                                     QString::fromLatin1(e.button));
     b->setGeometry(lefts[e.column - 1],

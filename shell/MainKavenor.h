@@ -26,7 +26,7 @@ class TFMainKavenor : public QWidget {
   Q_OBJECT
 
  public:
-  TFMainKavenor();
+  explicit TFMainKavenor(const LessonList& lessons);
 
   // Called with the lesson number (1 .. 36) when a lesson button is clicked.
   void OnLessonButton(std::function<void(int)> handler) { onLesson_ = std::move(handler); }
@@ -47,7 +47,7 @@ class TFMainKavenor : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void FormCreate();
+  void FormCreate(const LessonList& lessons);
 
   std::function<void(int)> onLesson_;
   std::function<void()> onExit_;

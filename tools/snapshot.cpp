@@ -25,7 +25,8 @@
 #include <cstdlib>
 #include <optional>
 
-#include "shell/Application.h"
+#include "course/Course.h"
+#include "course/Lessons.h"
 #include "shell/LessonTimer.h"
 #include "shell/Random.h"
 #include "shell/TheoryPane.h"

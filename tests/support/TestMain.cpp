@@ -5,7 +5,7 @@
 
 #include <QApplication>
 
-#include "shell/Application.h"
+#include "course/Course.h"
 #include "shell/LessonTimer.h"
 #include "shell/Random.h"
 #include "tests/support/TestSupport.h"

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "shell/Application.h"
+#include "course/Course.h"
 #include "shell/Canvas.h"
 #include "shell/TheoryPane.h"
 

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QWindow>
 
-#include "shell/Application.h"
+#include "course/Course.h"
 #include "tests/support/ProbeLesson.h"
 
 namespace kavenor {

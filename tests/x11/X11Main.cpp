@@ -6,7 +6,7 @@
 
 #include <QApplication>
 
-#include "shell/Application.h"
+#include "course/Course.h"
 #include "shell/LessonTimer.h"
 
 int main(int argc, char** argv) {

@@ -8,6 +8,7 @@
 #include <QTextCursor>
 #include <cmath>
 
+#include "course/Lessons.h"
 #include "lessons/earthpressure/H64.h"
 #include "shell/LessonTimer.h"
 #include "tests/support/TestSupport.h"

@@ -6,6 +6,7 @@
 #include <QTextCursor>
 #include <functional>
 
+#include "course/Lessons.h"
 #include "lessons/foundations/H71.h"
 #include "shell/LessonTimer.h"
 #include "tests/support/TestSupport.h"

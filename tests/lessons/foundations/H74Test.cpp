@@ -7,6 +7,7 @@
 #include <tuple>
 #include <vector>
 
+#include "course/Lessons.h"
 #include "lessons/foundations/ConePenetration.h"
 #include "lessons/foundations/H74.h"
 #include "shell/LayoutMetrics.h"

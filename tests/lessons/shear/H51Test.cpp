@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "course/Lessons.h"
 #include "lessons/shear/H51.h"
 #include "lessons/shear/Mohr.h"
 #include "shell/Fonts.h"

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "shell/Application.h"
+#include "course/Course.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
