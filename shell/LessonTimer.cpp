@@ -1,5 +1,7 @@
 #include "shell/LessonTimer.h"
 
+#include <algorithm>
+
 namespace kavenor {
 namespace {
 bool manualMode = false;
@@ -26,8 +28,11 @@ void LessonTimer::SetInterval(int milliseconds) {
 }
 
 void LessonTimer::restart() {
+  // An interval below 10 ms runs at 10 ms: a shorter tick would run an
+  // animation faster than it can be watched and wake the processor for
+  // nothing. Interval() still reports what the lesson set.
   if (Running() && !manualMode)
-    timer_.start(interval_);
+    timer_.start(std::max(interval_, kShortestInterval));
   else
     timer_.stop();
 }

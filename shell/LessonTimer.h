@@ -20,6 +20,11 @@ class LessonTimer : public QObject {
  public:
   explicit LessonTimer(QObject* parent = nullptr);
 
+  // The shortest interval the timer really runs at, in milliseconds.
+  static constexpr int kShortestInterval = 10;
+  // The interval the running timer counts down, or -1 when it is stopped.
+  int RunningInterval() const { return timer_.isActive() ? timer_.interval() : -1; }
+
   static void SetManual(bool manual);
   static bool Manual();
 

@@ -153,5 +153,21 @@ TEST(LessonTimers, RealTimersTickWhileHiddenAndNeverAtIntervalZero) {
   LessonTimer::SetManual(true);
 }
 
+// An interval below 10 ms really runs at 10 ms; 10 ms and more stay exact.
+TEST(LessonTimers, IntervalsBelowTenMillisecondsRunAtTen) {
+  LessonTimer::SetManual(false);
+  {
+    LessonTimer timer;
+    timer.SetEnabled(true);
+    const int cases[][2] = {{1, 10}, {9, 10}, {10, 10}, {20, 20}, {500, 500}};
+    for (const auto& [set, runs] : cases) {
+      timer.SetInterval(set);
+      EXPECT_EQ(timer.Interval(), set);
+      EXPECT_EQ(timer.RunningInterval(), runs) << set;
+    }
+  }
+  LessonTimer::SetManual(true);
+}
+
 }  // namespace
 }  // namespace kavenor
