@@ -7,13 +7,74 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
+#include <QAbstractEventDispatcher>
+#include <QAbstractNativeEventFilter>
 #include <QWindow>
+#include <unordered_map>
+#include <xcb/xcb.h>
 
 #include "shell/LessonTimer.h"
 #include "shell/TheoryPane.h"
 #include "shell/Widgets.h"
 
 namespace kavenor {
+
+// On X11 a showing arrives as two exposes: the toolkit announces one when the
+// window is mapped, and the X server then sends its own Expose for the freshly
+// mapped window. Both are the same showing, so the server's first Expose after
+// a map is not a repaint request of its own. This filter watches the X event
+// stream for that pair; it sees each event before the toolkit turns it into
+// an expose.
+class LessonWindow::MapExposeWatch : public QAbstractNativeEventFilter {
+ public:
+  static MapExposeWatch& Instance() {
+    static MapExposeWatch watch;
+    return watch;
+  }
+  void Watch(quintptr window, LessonWindow* lesson) {
+    if (!installed_) {
+      if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
+        dispatcher->installNativeEventFilter(this);
+        installed_ = true;
+      }
+    }
+    lessons_[window] = lesson;
+  }
+  void Forget(LessonWindow* lesson) {
+    std::erase_if(lessons_, [lesson](const auto& entry) { return entry.second == lesson; });
+  }
+
+  bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+    if (type != "xcb_generic_event_t") return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    switch (event->response_type & 0x7F) {
+      case XCB_MAP_NOTIFY: {
+        const auto* map = static_cast<const xcb_map_notify_event_t*>(message);
+        if (LessonWindow* lesson = find(map->window)) lesson->mapExposeAwaited_ = true;
+        break;
+      }
+      case XCB_EXPOSE: {
+        const auto* expose = static_cast<const xcb_expose_event_t*>(message);
+        LessonWindow* lesson = find(expose->window);
+        if (lesson && lesson->mapExposeAwaited_) {
+          lesson->mapExposeAwaited_ = false;
+          ++lesson->exposesOfTheShowing_;
+        }
+        break;
+      }
+      default: break;
+    }
+    return false;
+  }
+
+ private:
+  LessonWindow* find(quintptr window) const {
+    const auto it = lessons_.find(window);
+    return it == lessons_.end() ? nullptr : it->second;
+  }
+  std::unordered_map<quintptr, LessonWindow*> lessons_;
+  bool installed_ = false;
+};
 
 LessonWindow::LessonWindow(const LessonEntry& entry, QWidget* parent)
     : QWidget(parent), entry_(entry) {
@@ -48,7 +109,7 @@ LessonWindow::LessonWindow(const LessonEntry& entry, QWidget* parent)
   }
 }
 
-LessonWindow::~LessonWindow() = default;
+LessonWindow::~LessonWindow() { MapExposeWatch::Instance().Forget(this); }
 
 void LessonWindow::PlacePane() {
   const LayoutMetrics& m = Layout();
@@ -108,8 +169,13 @@ void LessonWindow::drawNow(const PendingFigure& pending) {
 
 void LessonWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  // A new showing: whatever a hidden-too-soon showing left pending is void.
+  mapExposeAwaited_ = false;
+  exposesOfTheShowing_ = 0;
   if (!exposeWatched_ && windowHandle()) {
     windowHandle()->installEventFilter(this);
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+      MapExposeWatch::Instance().Watch(winId(), this);
     exposeWatched_ = true;
   }
   if (pending_) {
@@ -121,8 +187,12 @@ void LessonWindow::showEvent(QShowEvent* event) {
 
 bool LessonWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Expose && watched == windowHandle() && isVisible() &&
-      windowHandle()->isExposed())
-    SystemRepaint();
+      windowHandle()->isExposed()) {
+    if (exposesOfTheShowing_ > 0)
+      --exposesOfTheShowing_;  // the second half of a showing already painted
+    else
+      SystemRepaint();
+  }
   return QWidget::eventFilter(watched, event);
 }
 

@@ -111,6 +111,12 @@ class LessonWindow : public QWidget {
   std::optional<PendingFigure> pending_;
   bool paintConnected_ = false;
   bool exposeWatched_ = false;
+  // X11 only: the window was mapped and the server's Expose for the mapping
+  // has not come yet; and how many exposes still to come belong to a showing
+  // that was already painted.
+  class MapExposeWatch;
+  bool mapExposeAwaited_ = false;
+  int exposesOfTheShowing_ = 0;
 };
 
 }  // namespace kavenor

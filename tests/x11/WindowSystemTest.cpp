@@ -131,5 +131,30 @@ TEST_F(WindowSystem, UncoveringRunsThePaintHandlerOrShowsTheLastPicture) {
   }
 }
 
+// A showing runs the paint handler once; a real uncovering once more. The
+// program's own raise and the window's configure are not repaints.
+TEST_F(WindowSystem, AShowingAndAnUncoveringEachRunThePaintHandlerOnce) {
+  ProbeLesson probe(kProbeEntry, true);
+  probe.SetNavigator(&course);
+  for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round == 0 ? "first opening" : "second opening");
+    course.Menu().hide();
+    probe.paints = 0;
+    probe.Open();
+    wait(600);
+    EXPECT_EQ(probe.paints, 1);
+    {
+      OtherApplication other;
+      ASSERT_FALSE(other.id().isEmpty());
+      other.raise();
+      wait(400);
+    }
+    wait(600);
+    EXPECT_EQ(probe.paints, 2);
+    probe.ReturnButtonClick();
+    wait(200);
+  }
+}
+
 }  // namespace
 }  // namespace kavenor
