@@ -16,6 +16,10 @@ const QString kBreak = QStringLiteral("\r\n");
 // the installed face that shows it.
 constexpr int kLogicalFamily = QTextFormat::UserProperty + 1;
 constexpr int kLogicalSize = QTextFormat::UserProperty + 2;
+// The character the lesson wrote, where the face shows another one (a Latin
+// letter in the Symbol face shows as Greek). Restyling starts from it, so a
+// letter always shows what its last face makes of it.
+constexpr int kWrittenChar = QTextFormat::UserProperty + 3;
 
 void setFace(QTextCharFormat& format, const QString& family, int points) {
   format.setFontFamilies({RealFamily(family)});
@@ -129,8 +133,15 @@ void TheoryPane::StyleRun(int mark, int length, PaneStyle style) {
     if (shown.size() != 1 || shown[0] == QChar::ParagraphSeparator) continue;
     QTextCharFormat format = cursor.charFormat();
     // charFormat() reports the character before the cursor: the one selected.
+    const QVariant written = format.property(kWrittenChar);
+    const QChar source = written.isValid() ? QChar(written.value<char16_t>()) : shown[0];
     const bool symbol = applyStyle(format, style);
-    cursor.insertText(symbol ? SymbolText(shown) : shown, format);
+    const QChar face = symbol ? SymbolChar(source) : source;
+    if (face != source)
+      format.setProperty(kWrittenChar, QVariant::fromValue(source.unicode()));
+    else
+      format.clearProperty(kWrittenChar);
+    cursor.insertText(QString(face), format);
   }
 }
 

@@ -7,7 +7,9 @@
 // styled run, then HomeCaret. A mark is a position in the composed text in
 // which every line break counts as two characters (CR LF); StyleRun converts
 // it to the position in the document. Greek runs show their Latin letters as
-// the Greek letters of the Symbol face.
+// the Greek letters of the Symbol face; each character keeps the letter the
+// lesson wrote, so restyling it to another face shows that letter again, and
+// styling it Symbol twice maps it once.
 //
 // The pane stays editable: typing into it changes only what it shows.
 

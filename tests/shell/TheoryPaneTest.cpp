@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
+#include <vector>
 
 #include "shell/TheoryPane.h"
 #include "tests/support/TestSupport.h"
@@ -100,6 +101,34 @@ TEST_F(PaneTest, StylesChangeOnlyWhatTheySay) {
   pane.AppendPieces({{"g", PaneStyle::Greek}});
   pane.StyleRun(0, 1, PaneStyle::GaramondFace);
   EXPECT_EQ(StyleAt(pane, 0, 0).size, 10);
+}
+
+// Whatever styles a letter went through, it shows what its last face makes of
+// the letter the lesson wrote.
+TEST_F(PaneTest, ALetterShowsWhatItsLastFaceShows) {
+  struct Case {
+    char16_t written;
+    std::vector<PaneStyle> styles;
+    char16_t shown;
+  };
+  using S = PaneStyle;
+  const Case cases[] = {
+      {u'g', {S::Greek, S::GaramondFace}, u'g'},
+      {u'g', {S::Greek, S::Index}, u'g'},
+      {u'g', {S::Greek, S::Greek}, u'\u03B3'},
+      {u'g', {S::Index, S::SymbolFace}, u'\u03B3'},
+      {u'\u00B4', {S::Greek, S::Emphasis}, u'\u00D7'},
+      {u'\u00B4', {S::Greek, S::SymbolFace}, u'\u00D7'},
+      {u'\u00D6', {S::Greek}, u'\u221A'},
+      {u'r', {S::SmallGreekIndex, S::Emphasis, S::GaramondFace}, u'r'},
+  };
+  for (const Case& c : cases) {
+    pane.ResetPaneStyle();
+    pane.AppendPiece(QString(QChar(c.written)) + "x");
+    for (PaneStyle style : c.styles) pane.StyleRun(0, 1, style);
+    EXPECT_EQ(pane.toPlainText().at(0), QChar(c.shown)) << int(c.written) << ' ' << c.styles.size();
+    EXPECT_EQ(pane.toPlainText().at(1), QChar('x'));
+  }
 }
 
 TEST_F(PaneTest, HomeCaretShowsTheFirstLineWithNothingSelected) {
