@@ -64,7 +64,19 @@ QString RealFamily(const QString& family) {
     return QStringLiteral("Liberation Sans");
   if (family.compare(QLatin1String(kGaramondFamily), Qt::CaseInsensitive) == 0)
     return QStringLiteral("EB Garamond");
-  if (IsSymbolFamily(family)) return QStringLiteral("DejaVu Serif");
+  // The Symbol stand-in is the serif whose Greek letters come closest to
+  // Symbol's own advance widths, so that labels placed for Symbol's letters
+  // (an index cell a few pixels right of a sigma) do not cut them off.
+  // Measured over the 26 letters and signs the lessons use (alpha .. zeta,
+  // Delta, Sigma, Phi, radical, approximately equal, multiply), against
+  // Symbol's widths from its metrics (sigma 603/1000 em, so 6.6 px at 8 pt):
+  //   face              8 pt (11 px): mean |diff|, widest excess   10 pt (13 px)
+  //   Liberation Serif  0.45 px, +0.5 px (sigma 6 px)              0.58, +1.2
+  //   DejaVu Serif      1.19 px, +3.0 px (sigma 8 px)              1.38, +3.9
+  //   EB Garamond       0.98 px, +3.0 px                           1.27, +3.9
+  // (FreeSerif, of another package, measures 0.44 px but runs up to 1.3 px
+  // wider at 8 pt.)
+  if (IsSymbolFamily(family)) return QStringLiteral("Liberation Serif");
   return family;
 }
 

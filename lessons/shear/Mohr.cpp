@@ -77,17 +77,13 @@ void arrow(Canvas& canvas, Point from, Point to) {
   DrawArrow(canvas, from.x, from.y, to.x, to.y);
 }
 
-// A sigma ("s" in the Symbol face) with its index in the default face. The
-// index cell starts inside the sigma's, so the index goes on without a
-// background of its own: the tail of the sigma stays whole.
+// A sigma ("s" in the Symbol face) with its index in the default face, 6
+// pixels to the right and lower, each on the brush colour.
 void sigma(Canvas& canvas, int sx, int sy, int ix, int iy, const char* index) {
   canvas.Font.Name = QString::fromLatin1(kSymbolFamily);
   canvas.TextOut(sx, sy, QStringLiteral("s"));
   canvas.Font.Name = QString::fromLatin1(kSansFamily);
-  const BrushStyle brush = canvas.Brush.Style;
-  canvas.Brush.Style = BrushStyle::Clear;
   canvas.TextOut(ix, iy, QString::fromLatin1(index));
-  canvas.Brush.Style = brush;
 }
 
 void drawPrincipalElement(Canvas& canvas, const MohrGeometry& g) {

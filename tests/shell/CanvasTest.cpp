@@ -218,6 +218,28 @@ TEST(CanvasText, SymbolFaceShowsGreekLetters) {
             }()).horizontalAdvance(QStringLiteral("σ")));
 }
 
+// Labels are placed for the narrow Greek letters of the Symbol face: an index
+// cell starting 6 pixels right of an 8 pt sigma, on an opaque brush, leaves
+// every pixel of the sigma's ink as it was.
+TEST(CanvasText, AnIndexCellSixPixelsRightOfASigmaLeavesItWhole) {
+  Canvas alone, labelled;
+  for (Canvas* c : {&alone, &labelled}) {
+    c->SetSize(30, 24);
+    c->Font.Name = QStringLiteral("Symbol");
+    c->TextOut(4, 2, QStringLiteral("s"));
+  }
+  labelled.Font.Name = QStringLiteral("MS Sans Serif");
+  labelled.TextOut(10, 6, QStringLiteral("3"));
+  int ink = 0;
+  for (int y = 0; y < 24; ++y)
+    for (int x = 0; x < 30; ++x)
+      if (alone.Pixel(x, y) == clBlack) {
+        ++ink;
+        EXPECT_EQ(labelled.Pixel(x, y), clBlack) << x << ',' << y;
+      }
+  EXPECT_GT(ink, 5);
+}
+
 TEST(CanvasCopy, CopiesTheBitmapOrARectangleOfItInOneBlock) {
   Canvas c;
   c.SetSize(4, 3);
