@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QToolButton>
 
@@ -27,6 +28,22 @@ namespace {
 const QString kWelcome = QStringLiteral(
     "Welcome to Kavenor, a short course on the mechanics of soils. Choose a topic on the right "
     "to see its principle at work beside a summary of the theory.");
+
+// A message box centred on the screen its parent is on, not on the parent.
+class ScreenCentredBox : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    QMessageBox::showEvent(event);  // gives the box its final size
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    if (!screen) return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->geometry().center());
+    move(frame.topLeft());
+  }
+};
 
 }  // namespace
 
@@ -97,7 +114,9 @@ void TFMainKavenor::FormCreate(const LessonList& lessons) {
   memoMain_ = new QPlainTextEdit(kWelcome, this);
   memoMain_->setObjectName(QStringLiteral("MemoMain"));
   memoMain_->setReadOnly(true);
-  memoMain_->setFocusPolicy(Qt::NoFocus);
+  // A click focuses it, so its text can be selected and copied; Tab passes
+  // it by.
+  memoMain_->setFocusPolicy(Qt::ClickFocus);
   memoMain_->setGeometry(m.AreaLeft, m.AreaTop, nearest(m.AreaWidth * 0.7L),
                          nearest(m.AreaHeight * 0.5L));
 
@@ -145,15 +164,15 @@ void TFMainKavenor::ButtonLessonClick(int number) {
 void TFMainKavenor::SpeedButtonHelpClick() {
   QString shown = kHelpText;
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kavenor"), shown,
-                  QMessageBox::Ok, this);
+  ScreenCentredBox box(QMessageBox::NoIcon, QStringLiteral("Kavenor"), shown, QMessageBox::Ok,
+                       this);
   box.setObjectName(QStringLiteral("HelpBox"));
   box.exec();
 }
 
 void TFMainKavenor::BitBtnEindeClick() {
-  QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), kExitQuestion,
-                  QMessageBox::Yes | QMessageBox::No, this);
+  ScreenCentredBox box(QMessageBox::Question, QStringLiteral("Confirm"), kExitQuestion,
+                       QMessageBox::Yes | QMessageBox::No, this);
   box.setObjectName(QStringLiteral("ExitQuestion"));
   box.setDefaultButton(QMessageBox::Yes);
   if (box.exec() == QMessageBox::Yes && onExit_) onExit_();

@@ -86,7 +86,7 @@ TEST(MainMenu, ControlsArePlacedByTheLayout) {
   EXPECT_EQ(menu.BitBtnEinde()->toolTip(), "Exit Program");
   auto* memo = menu.findChild<QPlainTextEdit*>("MemoMain");
   EXPECT_TRUE(memo->isReadOnly());
-  EXPECT_EQ(memo->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(memo->focusPolicy(), Qt::ClickFocus);
   EXPECT_FALSE(memo->toPlainText().isEmpty());
   EXPECT_FALSE(menu.findChild<QWidget*>("Image")->isEnabled());
 }

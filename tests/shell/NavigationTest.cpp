@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QClipboard>
+#include <QScreen>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -27,6 +30,7 @@ QStringList visibleWindows(Course& course) {
 struct DialogAnswer {
   QString title, text;
   QList<QMessageBox::StandardButton> buttons;
+  QRect geometry;
   bool seen = false;
 };
 void answerNextDialog(QMessageBox::StandardButton button, DialogAnswer* answer,
@@ -37,6 +41,7 @@ void answerNextDialog(QMessageBox::StandardButton button, DialogAnswer* answer,
     answer->seen = true;
     answer->title = box->windowTitle();
     answer->text = box->text();
+    answer->geometry = box->frameGeometry();
     for (QAbstractButton* b : box->buttons()) answer->buttons << box->standardButton(b);
     if (whileOpen) whileOpen();
     box->button(button)->click();
@@ -131,6 +136,55 @@ TEST_F(Navigation, HelpBoxShowsTheCourseTextAndBlocksTheLessonButtons) {
             "Kavenor\n\nThis is a program to show the main principles of soil mechanics.  By "
             "clicking on a button various topics will be presented, by text and graphics.\n\n");
   EXPECT_EQ(answer.buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
+  EXPECT_EQ(visibleWindows(course), QStringList{"FMainKavenor"});
+}
+
+// Both dialogs come up in the middle of the screen, wherever the menu is.
+TEST_F(Navigation, DialogsAreCentredOnTheScreenWithTheMenuInACorner) {
+  const QPoint home = course.Menu().pos();
+  const QPoint centre = course.Menu().screen()->geometry().center();
+  struct Case {
+    QAbstractButton* button;
+    QMessageBox::StandardButton answer;
+  };
+  const Case cases[] = {{course.Menu().SpeedButtonHelp(), QMessageBox::Ok},
+                        {course.Menu().BitBtnEinde(), QMessageBox::No}};
+  for (const QPoint corner : {QPoint(0, 0), QPoint(200, 100)}) {
+    course.Menu().move(corner);
+    for (const Case& c : cases) {
+      DialogAnswer answer;
+      answerNextDialog(c.answer, &answer);
+      c.button->click();
+      ASSERT_TRUE(answer.seen);
+      EXPECT_LE((answer.geometry.center() - centre).manhattanLength(), 1)
+          << answer.text.toStdString() << " at " << answer.geometry.x() << ','
+          << answer.geometry.y();
+    }
+  }
+  course.Menu().move(home);
+  EXPECT_EQ(exits, 0);
+}
+
+// The welcome text takes the focus by a click, so it can be selected and
+// copied, but it stays read-only and out of the tab order.
+TEST_F(Navigation, TheMemoTakesFocusByAClickAndStaysReadOnly) {
+  auto* memo = course.Menu().findChild<QPlainTextEdit*>("MemoMain");
+  ASSERT_TRUE(memo);
+  const QString text = memo->toPlainText();
+  QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+  test::Settle();
+  EXPECT_TRUE(memo->hasFocus());
+  QTest::keyClick(memo, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(memo, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), text);
+  QTest::keyClicks(memo, "typed");
+  QTest::keyClick(memo, Qt::Key_Delete);
+  EXPECT_EQ(memo->toPlainText(), text);
+  course.Menu().BitBtnEinde()->setFocus();
+  for (int i = 0; i < 40; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), memo) << i;
+  }
   EXPECT_EQ(visibleWindows(course), QStringList{"FMainKavenor"});
 }
 
