@@ -18,8 +18,9 @@ void BM_StripLoadRepaint(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_StripLoadRepaint)
-    ->ArgName("vertical")
+    ->ArgName("inclined")
     ->Arg(static_cast<int>(StripLoadDirection::Vertical))
+    ->Arg(static_cast<int>(StripLoadDirection::Inclined))
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
