@@ -11,6 +11,7 @@
 #include "lessons/foundations/H73.h"
 #include "lessons/foundations/H74.h"
 #include "lessons/foundations/H75.h"
+#include "lessons/foundations/H76.h"
 #include "lessons/shear/H51.h"
 #include "shell/LessonWindow.h"
 
@@ -68,7 +69,7 @@ const LessonList kLessons{{
   {33, "FH73", "TFH73", "Brinch Hansen",   "Brinch Hansen",            "Brinch Hansen",            3,  9, kNoTimer,           ofWindow(0.84L), C, MakeFH73},
   {34, "FH74", "TFH74", "CPT",             "Cone Penetration Test",    "Cone Penetration Test",    3, 10, kDefaultTimer,      kStandardPane,  C, MakeFH74},
   {35, "FH75", "TFH75", "Cone resistance", "Cone resistance",          "Cone Resistance",          3, 11, kNoTimer,           ofWindow(0.5L),  C, MakeFH75},
-  {36, "FH76", "TFH76", "Centrifuge",      "Centrifuge",               "Centrifuge",               3, 12, kDefaultTimer,      ofWindow(0.84L), C, MakeFrame},
+  {36, "FH76", "TFH76", "Centrifuge",      "Centrifuge",               "Centrifuge",               3, 12, kDefaultTimer,      ofWindow(0.84L), C, MakeFH76},
 }};
 // clang-format on
 
