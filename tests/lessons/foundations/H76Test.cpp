@@ -319,7 +319,7 @@ TEST_F(H76Window, MovingTheScrollBarActsOnlyAtTheNextTick) {
 }
 
 TEST_F(H76Window, ThreeSixtyAndZeroAreShownOnTwoTicks) {
-  Fire(361 - static_cast<int>(Angle()) + 359);  // to 359 of the next turn
+  Fire((359 - static_cast<int>(Angle()) + 361) % 361);  // on to 359
   ASSERT_EQ(Angle(), 359);
   Fire(1);
   EXPECT_EQ(Angle(), 360);
