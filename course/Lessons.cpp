@@ -7,7 +7,11 @@
 #include "lessons/earthpressure/H64.h"
 #include "lessons/flow/H31.h"
 #include "lessons/foundations/H71.h"
+#include "lessons/foundations/H72.h"
+#include "lessons/foundations/H73.h"
 #include "lessons/foundations/H74.h"
+#include "lessons/foundations/H75.h"
+#include "lessons/foundations/H76.h"
 #include "lessons/shear/H51.h"
 #include "shell/LessonWindow.h"
 
@@ -61,11 +65,11 @@ const LessonList kLessons{{
   {29, "FH65", "TFH65", "Passive",         "Coulomb Passive",          "Coulomb Passive",          3,  5, kDefaultTimer,      ofWindow(0.84L), C, MakeFrame},
   {30, "FH66", "TFH66", "Sheet pile wall", "Sheet pile wall",          "Sheet pile wall",          3,  6, kDefaultTimer,      ofWindow(0.6L),  C, MakeFrame},
   {31, "FH71", "TFH71", "Limit analysis",  "Limit analysis",           "Limit analysis",           3,  7, enabledTimer(500),  kStandardPane,  C, MakeFH71},
-  {32, "FH72", "TFH72", "Bearing cap.",    "Bearing capacity",         "Bearing capacity",         3,  8, kNoTimer,           kStandardPane,  C, MakeFrame},
-  {33, "FH73", "TFH73", "Brinch Hansen",   "Brinch Hansen",            "Brinch Hansen",            3,  9, kNoTimer,           ofWindow(0.84L), C, MakeFrame},
+  {32, "FH72", "TFH72", "Bearing cap.",    "Bearing capacity",         "Bearing capacity",         3,  8, kNoTimer,           kStandardPane,  C, MakeFH72},
+  {33, "FH73", "TFH73", "Brinch Hansen",   "Brinch Hansen",            "Brinch Hansen",            3,  9, kNoTimer,           ofWindow(0.84L), C, MakeFH73},
   {34, "FH74", "TFH74", "CPT",             "Cone Penetration Test",    "Cone Penetration Test",    3, 10, kDefaultTimer,      kStandardPane,  C, MakeFH74},
-  {35, "FH75", "TFH75", "Cone resistance", "Cone resistance",          "Cone Resistance",          3, 11, kNoTimer,           ofWindow(0.5L),  C, MakeFrame},
-  {36, "FH76", "TFH76", "Centrifuge",      "Centrifuge",               "Centrifuge",               3, 12, kDefaultTimer,      ofWindow(0.84L), C, MakeFrame},
+  {35, "FH75", "TFH75", "Cone resistance", "Cone resistance",          "Cone Resistance",          3, 11, kNoTimer,           ofWindow(0.5L),  C, MakeFH75},
+  {36, "FH76", "TFH76", "Centrifuge",      "Centrifuge",               "Centrifuge",               3, 12, kDefaultTimer,      ofWindow(0.84L), C, MakeFH76},
 }};
 // clang-format on
 
