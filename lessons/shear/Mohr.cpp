@@ -171,27 +171,8 @@ void drawAxes(Canvas& canvas, const MohrGeometry& g) {
   sigma(canvas, x0 + 4, yd - 6, x0 + 10, yd - 4, "xy");
 }
 
-// The 361 points of a circle of radius R about (0, 0), one degree apart from
-// (R, 0). The radius only changes with the layout, so the points are kept.
-const std::array<Point, 361>& circlePoints(int R) {
-  static int radius = -1;
-  static std::array<Point, 361> points;
-  if (R != radius) {
-    const long double r = R;
-    for (int i = 0; i <= 360; ++i) {
-      const long double theta = i * static_cast<long double>(kMohrPi) / 180;
-      points[i] = {nearest(r * std::cos(theta)), nearest(r * std::sin(theta))};
-    }
-    radius = R;
-  }
-  return points;
-}
-
 void drawCircle(Canvas& canvas, const MohrGeometry& g) {
-  const int xc = g.centre.x, yc = g.centre.y;
-  const std::array<Point, 361>& p = circlePoints(g.R);
-  canvas.MoveTo(xc + p[0].x, yc + p[0].y);
-  for (int i = 1; i <= 360; ++i) canvas.LineTo(xc + p[i].x, yc + p[i].y);
+  DrawDegreeCircle(canvas, g.centre.x, g.centre.y, g.R);
 }
 
 void disc(Canvas& canvas, Point p, Rgb colour) {
@@ -223,6 +204,26 @@ void drawPoleAndAxes(Canvas& canvas, const MohrGeometry& g) {
 }
 
 }  // namespace
+
+void DrawDegreeCircle(Canvas& canvas, int xc, int yc, int R) {
+  // The cosines and sines of the whole degrees, worked out once; each point
+  // is then the radius times them, rounded, as if computed afresh.
+  struct Degrees {
+    std::array<long double, 361> cos, sin;
+    Degrees() {
+      for (int i = 0; i <= 360; ++i) {
+        const long double theta = i * static_cast<long double>(kMohrPi) / 180;
+        cos[i] = std::cos(theta);
+        sin[i] = std::sin(theta);
+      }
+    }
+  };
+  static const Degrees degrees;
+  const long double r = R;
+  canvas.MoveTo(xc + nearest(r * degrees.cos[0]), yc + nearest(r * degrees.sin[0]));
+  for (int i = 1; i <= 360; ++i)
+    canvas.LineTo(xc + nearest(r * degrees.cos[i]), yc + nearest(r * degrees.sin[i]));
+}
 
 void DrawMohr(Canvas& canvas, const MohrModel& model, int W, int H) {
   const MohrGeometry g = MohrLayout(W, H, model.ElementAngle);
