@@ -10,6 +10,7 @@
 #include "lessons/foundations/H74.h"
 #include "lessons/shear/H51.h"
 #include "lessons/shear/H52.h"
+#include "lessons/shear/H53.h"
 #include "shell/LessonWindow.h"
 
 namespace kavenor {
@@ -52,7 +53,7 @@ const LessonList kLessons{{
   {19, "FH45", "TFH45", "Num. sol.",       "Numerical solution",       "Numerical solution",       2,  7, kDefaultTimer,      {PaneRule::OfStandard, 0.6L}, C, MakeFrame},
   {20, "FH51", "TFH51", "Mohr",            "Mohr",                     "Mohr",                     2,  8, disabledTimer(100), below(0.2L),    C, MakeFH51},
   {21, "FH52", "TFH52", "Stress",          "Stress",                   "Stress",                   2,  9, kDefaultTimer,      kStandardPane,  C, MakeFH52},
-  {22, "FH53", "TFH53", "Triaxial test",   "Triaxial test",            "Triaxial test",            2, 10, kDefaultTimer,      kStandardPane,  A, MakeFrame},
+  {22, "FH53", "TFH53", "Triaxial test",   "Triaxial test",            "Triaxial test",            2, 10, kDefaultTimer,      kStandardPane,  A, MakeFH53},
   {23, "FH54", "TFH54", "Drained test",    "Drained test",             "Drained test",             2, 11, kDefaultTimer,      kStandardPane,  C, MakeFrame},
   {24, "FH55", "TFH55", "Undrained test",  "Undrained test",           "Undrained test",           2, 12, kDefaultTimer,      kStandardPane,  C, MakeFrame},
   {25, "FH61", "TFH61", "Continua",        "Continua",                 "Continua",                 3,  1, kNoTimer,           below(0.6L),    C, MakeFrame},
