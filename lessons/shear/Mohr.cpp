@@ -1,6 +1,8 @@
 #include "lessons/shear/Mohr.h"
 
 #include <cmath>
+#include <memory>
+#include <vector>
 
 #include "shell/Fonts.h"
 #include "shell/LayoutMetrics.h"
@@ -205,24 +207,41 @@ void drawPoleAndAxes(Canvas& canvas, const MohrGeometry& g) {
 
 }  // namespace
 
-void DrawDegreeCircle(Canvas& canvas, int xc, int yc, int R) {
-  // The cosines and sines of the whole degrees, worked out once; each point
-  // is then the radius times them, rounded, as if computed afresh.
-  struct Degrees {
-    std::array<long double, 361> cos, sin;
-    Degrees() {
-      for (int i = 0; i <= 360; ++i) {
-        const long double theta = i * static_cast<long double>(kMohrPi) / 180;
-        cos[i] = std::cos(theta);
-        sin[i] = std::sin(theta);
-      }
-    }
-  };
-  static const Degrees degrees;
+namespace {
+
+using CirclePoints = std::array<Point, 361>;
+
+CirclePoints degreePoints(int R) {
+  CirclePoints p;
   const long double r = R;
-  canvas.MoveTo(xc + nearest(r * degrees.cos[0]), yc + nearest(r * degrees.sin[0]));
-  for (int i = 1; i <= 360; ++i)
-    canvas.LineTo(xc + nearest(r * degrees.cos[i]), yc + nearest(r * degrees.sin[i]));
+  for (int i = 0; i <= 360; ++i) {
+    const long double theta = i * static_cast<long double>(kMohrPi) / 180;
+    p[i] = {nearest(r * std::cos(theta)), nearest(r * std::sin(theta))};
+  }
+  return p;
+}
+
+// The points of the radii drawn so far, worked out once each: the lessons
+// draw a few dozen fixed radii over and over. Radii beyond the cache's reach
+// are worked out at every drawing.
+constexpr int kCachedRadii = 1024;
+
+const CirclePoints& cachedPoints(int R) {
+  static std::vector<std::unique_ptr<CirclePoints>> cache(kCachedRadii);
+  std::unique_ptr<CirclePoints>& slot = cache[static_cast<std::size_t>(R)];
+  if (!slot) slot = std::make_unique<CirclePoints>(degreePoints(R));
+  return *slot;
+}
+
+}  // namespace
+
+void DrawDegreeCircle(Canvas& canvas, int xc, int yc, int R) {
+  CirclePoints uncached;
+  const bool cached = R >= 0 && R < kCachedRadii;
+  if (!cached) uncached = degreePoints(R);
+  const CirclePoints& p = cached ? cachedPoints(R) : uncached;
+  canvas.MoveTo(xc + p[0].x, yc + p[0].y);
+  for (int i = 1; i <= 360; ++i) canvas.LineTo(xc + p[i].x, yc + p[i].y);
 }
 
 void DrawMohr(Canvas& canvas, const MohrModel& model, int W, int H) {
