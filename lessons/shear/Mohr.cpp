@@ -205,10 +205,6 @@ void drawPoleAndAxes(Canvas& canvas, const MohrGeometry& g) {
   canvas.TextOut(q.x - r1s - 2, q.y - r1c - 6, QStringLiteral("y"));
 }
 
-}  // namespace
-
-namespace {
-
 using CirclePoints = std::array<Point, 361>;
 
 CirclePoints degreePoints(int R) {

@@ -11,8 +11,7 @@ CircleStresses DrainedCircle(long double s3, int k, int W) {
   return {s3 + 2 * k * s3 / 10 + k * static_cast<long double>(W) / 100, s3, 0};
 }
 
-CircleStresses UndrainedCircle(long double s3, int k, int W) {
-  (void)W;
+CircleStresses UndrainedCircle(long double s3, int k, int /*W*/) {
   const long double Kp = kUndrainedKp, A = kUndrainedA;
   const long double d = ((Kp - 1) * s3 + kUndrainedC0) / ((Kp - 1) * A + 1) * k / 10;
   return {s3 + d, s3, A * d};

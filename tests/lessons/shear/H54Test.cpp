@@ -11,6 +11,7 @@
 #include "course/Lessons.h"
 #include "lessons/shear/H54.h"
 #include "lessons/shear/H55.h"
+#include "lessons/shear/Mohr.h"
 #include "lessons/shear/TestCircles.h"
 #include "shell/LessonTimer.h"
 #include "shell/Primitives.h"
@@ -79,6 +80,23 @@ TEST(TestCirclesModel, TestNumberNeverPassesThreeAndAnOpeningStartsAgain) {
   }
   m.Activate();
   EXPECT_EQ(std::make_tuple(m.TestNumber, m.CircleCount), std::make_tuple(1, 0));
+}
+
+TEST(TestCirclesFigure, DegreeCircleOfAnyRadius) {
+  // The points of small radii are kept, those of very large ones worked out
+  // afresh: either way the circle passes its four ends and leaves its
+  // centre clear.
+  for (int R : {3, 44, 72, 1100}) {
+    SCOPED_TRACE(R);
+    Canvas c;
+    c.SetSize(2 * R + 11, 2 * R + 11);
+    const int x = R + 5, y = R + 5;
+    DrawDegreeCircle(c, x, y, R);
+    for (Point end : {Point{x + R, y}, Point{x, y + R}, Point{x - R, y}, Point{x, y - R}})
+      EXPECT_EQ(c.Pixel(end.x, end.y), clBlack) << end.x << ", " << end.y;
+    EXPECT_EQ(c.Pixel(x + R + 1, y), clWhite);
+    EXPECT_EQ(c.Pixel(x, y), clWhite);
+  }
 }
 
 // ------------------------------------------------------- drained test
