@@ -13,6 +13,10 @@
 #include "lessons/foundations/H75.h"
 #include "lessons/foundations/H76.h"
 #include "lessons/shear/H51.h"
+#include "lessons/shear/H52.h"
+#include "lessons/shear/H53.h"
+#include "lessons/shear/H54.h"
+#include "lessons/shear/H55.h"
 #include "shell/LessonWindow.h"
 
 namespace kavenor {
@@ -54,10 +58,10 @@ const LessonList kLessons{{
   {18, "FH44", "TFH44", "Consolidation",   "Consolidation",            "Consolidation",            2,  6, kDefaultTimer,      below(0.3L),    C, MakeFH44},
   {19, "FH45", "TFH45", "Num. sol.",       "Numerical solution",       "Numerical solution",       2,  7, kDefaultTimer,      {PaneRule::OfStandard, 0.6L}, C, MakeFrame},
   {20, "FH51", "TFH51", "Mohr",            "Mohr",                     "Mohr",                     2,  8, disabledTimer(100), below(0.2L),    C, MakeFH51},
-  {21, "FH52", "TFH52", "Stress",          "Stress",                   "Stress",                   2,  9, kDefaultTimer,      kStandardPane,  C, MakeFrame},
-  {22, "FH53", "TFH53", "Triaxial test",   "Triaxial test",            "Triaxial test",            2, 10, kDefaultTimer,      kStandardPane,  A, MakeFrame},
-  {23, "FH54", "TFH54", "Drained test",    "Drained test",             "Drained test",             2, 11, kDefaultTimer,      kStandardPane,  C, MakeFrame},
-  {24, "FH55", "TFH55", "Undrained test",  "Undrained test",           "Undrained test",           2, 12, kDefaultTimer,      kStandardPane,  C, MakeFrame},
+  {21, "FH52", "TFH52", "Stress",          "Stress",                   "Stress",                   2,  9, kDefaultTimer,      kStandardPane,  C, MakeFH52},
+  {22, "FH53", "TFH53", "Triaxial test",   "Triaxial test",            "Triaxial test",            2, 10, kDefaultTimer,      kStandardPane,  A, MakeFH53},
+  {23, "FH54", "TFH54", "Drained test",    "Drained test",             "Drained test",             2, 11, kDefaultTimer,      kStandardPane,  C, MakeFH54},
+  {24, "FH55", "TFH55", "Undrained test",  "Undrained test",           "Undrained test",           2, 12, kDefaultTimer,      kStandardPane,  C, MakeFH55},
   {25, "FH61", "TFH61", "Continua",        "Continua",                 "Continua",                 3,  1, kNoTimer,           below(0.6L),    C, MakeFrame},
   {26, "FH62", "TFH62", "Layered soil",    "Layered soil",             "Layered soil",             3,  2, kNoTimer,           kStandardPane,  C, MakeFrame},
   {27, "FH63", "TFH63", "Rankine",         "Rankine",                  "Rankine",                  3,  3, kNoTimer,           kStandardPane,  C, MakeFrame},

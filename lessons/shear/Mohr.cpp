@@ -1,6 +1,8 @@
 #include "lessons/shear/Mohr.h"
 
 #include <cmath>
+#include <memory>
+#include <vector>
 
 #include "shell/Fonts.h"
 #include "shell/LayoutMetrics.h"
@@ -167,27 +169,8 @@ void drawAxes(Canvas& canvas, const MohrGeometry& g) {
   sigma(canvas, x0 + 4, yd - 6, x0 + 10, yd - 4, "xy");
 }
 
-// The 361 points of a circle of radius R about (0, 0), one degree apart from
-// (R, 0). The radius only changes with the layout, so the points are kept.
-const std::array<Point, 361>& circlePoints(int R) {
-  static int radius = -1;
-  static std::array<Point, 361> points;
-  if (R != radius) {
-    const long double r = R;
-    for (int i = 0; i <= 360; ++i) {
-      const long double theta = i * static_cast<long double>(kMohrPi) / 180;
-      points[i] = {nearest(r * std::cos(theta)), nearest(r * std::sin(theta))};
-    }
-    radius = R;
-  }
-  return points;
-}
-
 void drawCircle(Canvas& canvas, const MohrGeometry& g) {
-  const int xc = g.centre.x, yc = g.centre.y;
-  const std::array<Point, 361>& p = circlePoints(g.R);
-  canvas.MoveTo(xc + p[0].x, yc + p[0].y);
-  for (int i = 1; i <= 360; ++i) canvas.LineTo(xc + p[i].x, yc + p[i].y);
+  DrawDegreeCircle(canvas, g.centre.x, g.centre.y, g.R);
 }
 
 void disc(Canvas& canvas, Point p, Rgb colour) {
@@ -218,7 +201,40 @@ void drawPoleAndAxes(Canvas& canvas, const MohrGeometry& g) {
   canvas.TextOut(q.x - r1s - 2, q.y - r1c - 6, QStringLiteral("y"));
 }
 
+using CirclePoints = std::array<Point, 361>;
+
+CirclePoints degreePoints(int R) {
+  CirclePoints p;
+  const long double r = R;
+  for (int i = 0; i <= 360; ++i) {
+    const long double theta = i * static_cast<long double>(kMohrPi) / 180;
+    p[i] = {nearest(r * std::cos(theta)), nearest(r * std::sin(theta))};
+  }
+  return p;
+}
+
+// The points of the radii drawn so far, worked out once each: the lessons
+// draw a few dozen fixed radii over and over. Radii beyond the cache's reach
+// are worked out at every drawing.
+constexpr int kCachedRadii = 1024;
+
+const CirclePoints& cachedPoints(int R) {
+  static std::vector<std::unique_ptr<CirclePoints>> cache(kCachedRadii);
+  std::unique_ptr<CirclePoints>& slot = cache[static_cast<std::size_t>(R)];
+  if (!slot) slot = std::make_unique<CirclePoints>(degreePoints(R));
+  return *slot;
+}
+
 }  // namespace
+
+void DrawDegreeCircle(Canvas& canvas, int xc, int yc, int R) {
+  CirclePoints uncached;
+  const bool cached = R >= 0 && R < kCachedRadii;
+  if (!cached) uncached = degreePoints(R);
+  const CirclePoints& p = cached ? cachedPoints(R) : uncached;
+  canvas.MoveTo(xc + p[0].x, yc + p[0].y);
+  for (int i = 1; i <= 360; ++i) canvas.LineTo(xc + p[i].x, yc + p[i].y);
+}
 
 void DrawMohr(Canvas& canvas, const MohrModel& model, int W, int H) {
   const MohrGeometry g = MohrLayout(W, H, model.ElementAngle);

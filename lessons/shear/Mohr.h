@@ -63,6 +63,10 @@ std::array<Point, 4> FaceCentres(const std::array<Point, 4>& corners);
 // left. Near a whole quarter turn they shrink to a few pixels.
 std::array<MohrArrow, 4> ShearArrows(const MohrGeometry& g);
 
+// A circle of radius R about (xc, yc) as 360 segments one degree apart, from
+// (xc + R, yc) round through the lower half (y grows downwards) and back.
+void DrawDegreeCircle(Canvas& canvas, int xc, int yc, int R);
+
 void DrawMohr(Canvas& canvas, const MohrModel& model, int W, int H);
 // W = AreaWidth and H = 2 x AreaHeight of the course layout.
 void DrawMohr(Canvas& canvas, const MohrModel& model);
