@@ -32,4 +32,20 @@ void BM_FH12TickAndDraw(benchmark::State& state) {
 }
 BENCHMARK(BM_FH12TickAndDraw)->Arg(60)->Arg(500)->Unit(benchmark::kMicrosecond);
 
+// Arg: fill ticks before the measured one (the labels show from 111 on).
+void BM_FH13TickAndDraw(benchmark::State& state) {
+  SeedRandom(1);
+  VolumeModel model;
+  model.Activate();
+  for (int i = 0; i < state.range(0); ++i) model.Tick();
+  Canvas canvas;
+  for (auto _ : state) {
+    VolumeModel step = model;
+    step.Tick();
+    DrawCylinder(canvas, step.Scene(kGlass), W, H);
+    benchmark::DoNotOptimize(canvas.Image().constBits());
+  }
+}
+BENCHMARK(BM_FH13TickAndDraw)->Arg(60)->Arg(115)->Arg(500)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

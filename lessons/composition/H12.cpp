@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "lessons/composition/CylinderButton.h"
+#include "lessons/composition/CylinderWindow.h"
 #include "shell/LessonTimer.h"
 #include "shell/TheoryPane.h"
 
@@ -59,9 +59,7 @@ void TFH12::ButtonShakeClick() {
 }
 
 void TFH12::ShowCylinder() {
-  const LayoutMetrics& m = Layout();
-  ShowFigure([s = model_.Scene(CylinderGeometry::Of(m.AreaWidth, m.AreaHeight)),
-              w = m.AreaWidth, h = m.AreaHeight](Canvas& c) { DrawCylinder(c, s, w, h); });
+  ShowFigure(CylinderFigure(model_.Scene(AreaGlass())));
 }
 
 std::unique_ptr<LessonWindow> MakeFH12(const LessonEntry& entry) {

@@ -1,4 +1,4 @@
-#include "lessons/composition/CylinderButton.h"
+#include "lessons/composition/CylinderWindow.h"
 
 #include <QPushButton>
 
@@ -14,6 +14,16 @@ int homeLeft() {
 }
 
 }  // namespace
+
+CylinderGeometry AreaGlass() {
+  const LayoutMetrics& m = Layout();
+  return CylinderGeometry::Of(m.AreaWidth, m.AreaHeight);
+}
+
+std::function<void(Canvas&)> CylinderFigure(const CylinderScene& scene) {
+  const LayoutMetrics& m = Layout();
+  return [scene, w = m.AreaWidth, h = m.AreaHeight](Canvas& c) { DrawCylinder(c, scene, w, h); };
+}
 
 QPushButton* MakeCylinderButton(QWidget* window, const QString& name, const QString& caption) {
   const LayoutMetrics& m = Layout();
