@@ -32,6 +32,22 @@ void BM_FH12TickAndDraw(benchmark::State& state) {
 }
 BENCHMARK(BM_FH12TickAndDraw)->Arg(60)->Arg(500)->Unit(benchmark::kMicrosecond);
 
+// Arg: fill ticks before the measured one; past 120 the button is pressed.
+void BM_FH22TickAndDraw(benchmark::State& state) {
+  SeedRandom(1);
+  ShakeModel model(kDeformationShake);
+  model.Activate();
+  for (int i = 0; i < state.range(0); ++i) model.Tick();
+  if (state.range(0) > kFillTicks) model.Shake();
+  Canvas canvas;
+  for (auto _ : state) {
+    ShakeModel step = model;
+    if (step.Tick()) DrawCylinder(canvas, step.Scene(kGlass), W, H);
+    benchmark::DoNotOptimize(canvas.Image().constBits());
+  }
+}
+BENCHMARK(BM_FH22TickAndDraw)->Arg(60)->Arg(150)->Unit(benchmark::kMicrosecond);
+
 // Arg: fill ticks before the measured one (the labels show from 111 on).
 void BM_FH13TickAndDraw(benchmark::State& state) {
   SeedRandom(1);
