@@ -64,4 +64,20 @@ void BM_FH13TickAndDraw(benchmark::State& state) {
 }
 BENCHMARK(BM_FH13TickAndDraw)->Arg(60)->Arg(115)->Arg(500)->Unit(benchmark::kMicrosecond);
 
+// Arg: ticks since "Fill" before the measured one (the rise ends at 80).
+void BM_FH23TickAndDraw(benchmark::State& state) {
+  RisingWaterModel model;
+  model.Activate();
+  model.Fill();
+  for (int i = 0; i < state.range(0); ++i) model.Tick();
+  Canvas canvas;
+  for (auto _ : state) {
+    RisingWaterModel step = model;
+    step.Tick();
+    DrawCylinder(canvas, step.Scene(kGlass), W, H);
+    benchmark::DoNotOptimize(canvas.Image().constBits());
+  }
+}
+BENCHMARK(BM_FH23TickAndDraw)->Arg(40)->Arg(200)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

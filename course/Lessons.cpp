@@ -12,6 +12,7 @@
 #include "lessons/foundations/H74.h"
 #include "lessons/shear/H51.h"
 #include "lessons/stress/H22.h"
+#include "lessons/stress/H23.h"
 #include "shell/LessonWindow.h"
 
 namespace kavenor {
@@ -39,7 +40,7 @@ const LessonList kLessons{{
   { 4, "FH14", "TFH14", "Water cont.",     "Water content",            "Water content",            1,  4, kDefaultTimer,      below(0.1L),    C, MakeFrame},
   { 5, "FH21", "TFH21", "Stresses",        "Effective stress",         "Effective stress",         1,  5, kNoTimer,           kStandardPane,  C, MakeFrame},
   { 6, "FH22", "TFH22", "Shake",           "Deformation of soils",     "Deformation of soils",     1,  6, kDefaultTimer,      ofWindow(0.84L), C, MakeFH22},
-  { 7, "FH23", "TFH23", "Fill",            "Soil under water",         "Soil under water",         1,  7, kDefaultTimer,      ofWindow(0.84L), C, MakeFrame},
+  { 7, "FH23", "TFH23", "Fill",            "Soil under water",         "Soil under water",         1,  7, kDefaultTimer,      ofWindow(0.84L), C, MakeFH23},
   { 8, "FH24", "TFH24", "Archimedes",      "Archimedes",               "Archimedes",               1,  8, kNoTimer,           ofWindow(0.84L), P, MakeFrame},
   { 9, "FH25", "TFH25", "Terzaghi",        "Terzaghi",                 "Terzaghi",                 1,  9, kNoTimer,           ofWindow(0.84L), P, MakeFrame},
   {10, "FH31", "TFH31", "Darcy",           "Darcy",                    "Darcy",                    1, 10, enabledTimer(100),  kStandardPane,  C, MakeFH31},
