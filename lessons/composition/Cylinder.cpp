@@ -82,11 +82,17 @@ void ShakeModel::Activate() {
 }
 
 bool ShakeModel::Tick() {
-  if (Shaking == 0 && Fill.Step()) return true;
+  const ShakeModel before = *this;
+  advance();
+  return !(*this == before);
+}
+
+void ShakeModel::advance() {
+  if (Shaking == 0 && Fill.Step()) return;
+  Fill.Falling = 0;
   // Once the compaction is complete nothing changes any more, so nothing is
   // counted either: a lesson left open for months keeps its counters.
-  if (Done()) return false;
-  Fill.Falling = 0;
+  if (Done()) return;
   Interval = kWaitInterval;
   ButtonVisible = true;
   ButtonEnabled = true;
@@ -104,7 +110,11 @@ bool ShakeModel::Tick() {
     Jiggle = 0;
     if (setup_.HideWhenDone) ButtonVisible = false;
   }
-  return true;
+}
+
+bool ShakeModel::AtRest() const {
+  ShakeModel next = *this;
+  return !next.Tick();
 }
 
 CylinderScene ShakeModel::Scene(const CylinderGeometry& g) const {
@@ -119,8 +129,15 @@ void VolumeModel::Activate() {
   Fill.Restart();
 }
 
-void VolumeModel::Tick() {
+bool VolumeModel::Tick() {
+  const VolumeModel before = *this;
   if (!Fill.Step()) Interval = kWaitInterval;
+  return !(*this == before);
+}
+
+bool VolumeModel::AtRest() const {
+  VolumeModel next = *this;
+  return !next.Tick();
 }
 
 CylinderScene VolumeModel::Scene(const CylinderGeometry& g) const {
@@ -140,9 +157,16 @@ void RisingWaterModel::Activate() {
   ButtonEnabled = true;
 }
 
-void RisingWaterModel::Tick() {
+bool RisingWaterModel::Tick() {
+  const RisingWaterModel before = *this;
   if (Filling > 0 && Count < kRise) ++Count;
   if (Count == kRise) ButtonVisible = false;
+  return !(*this == before);
+}
+
+bool RisingWaterModel::AtRest() const {
+  RisingWaterModel next = *this;
+  return !next.Tick();
 }
 
 CylinderScene RisingWaterModel::Scene(const CylinderGeometry& g) const {

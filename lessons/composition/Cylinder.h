@@ -64,6 +64,10 @@ struct CylinderScene {
   bool VolumeLabels = false;  // "Volume of soil" and "Volume of particles"
 };
 
+// Each model's Tick() returns whether it changed anything; a tick that
+// changes nothing leaves a state that no later tick changes either (AtRest),
+// so the lesson need not draw it again.
+
 // The sprinkling of sand into the water: 120 ticks, grains falling meanwhile.
 struct SandFill {
   int Tick = 0;     // 0 .. 120
@@ -80,6 +84,7 @@ struct SandFill {
   int SandTop(const CylinderGeometry& g) const;
   // The scene of the fill with the sand surface at sandTop.
   CylinderScene Scene(const CylinderGeometry& g, int sandTop) const;
+  friend bool operator==(const SandFill&, const SandFill&) = default;
 };
 
 // How a lesson shakes its sand: the shake ticks of the first compaction step,
@@ -91,6 +96,7 @@ struct ShakeSetup {
   int StepGrowth;
   int Steps;
   bool HideWhenDone;
+  friend bool operator==(const ShakeSetup&, const ShakeSetup&) = default;
 };
 
 inline constexpr ShakeSetup kDensityShake{10, 5, 20, false};     // 1150 shake ticks
@@ -125,16 +131,22 @@ class ShakeModel {
   void Activate();
   // The button.
   void Shake() { Shaking = 1; }
-  // One timer tick. Returns whether the picture may have changed: false once
-  // the compaction is complete (the timer runs on and nothing changes; the
-  // shake ticks are no longer counted then).
+  // One timer tick; whether it changed anything. Once the compaction is
+  // complete nothing changes any more: the timer runs on, and the shake ticks
+  // are no longer counted.
   bool Tick();
   // Whether the compaction is complete.
   bool Done() const { return Jiggle == 0; }
+  // Whether a tick would change nothing: the compaction is complete, or the
+  // fill is over and the lesson waits for the button.
+  bool AtRest() const;
 
   CylinderScene Scene(const CylinderGeometry& g) const;
+  friend bool operator==(const ShakeModel&, const ShakeModel&) = default;
 
  private:
+  void advance();
+
   ShakeSetup setup_;
 };
 
@@ -144,8 +156,13 @@ struct VolumeModel {
   int Interval = 0;
 
   void Activate();  // seeds from the clock, new fill at 50 ms
-  void Tick();      // after the fill: 10 ms a tick, nothing changes
+  // One tick, whether it changed anything; after the fill the timer runs at
+  // 10 ms and nothing changes.
+  bool Tick();
+  // Whether a tick would change nothing: the fill is over.
+  bool AtRest() const;
   CylinderScene Scene(const CylinderGeometry& g) const;
+  friend bool operator==(const VolumeModel&, const VolumeModel&) = default;
 };
 
 // A fixed sand layer under water; "Fill" raises the water one pixel a tick
@@ -159,8 +176,13 @@ struct RisingWaterModel {
 
   void Activate();  // seeds from the clock, water down, button shown
   void Fill() { Filling = 1; }
-  void Tick();
+  // One tick, whether it changed anything.
+  bool Tick();
+  // Whether a tick would change nothing: the button is not pressed, or the
+  // water has risen all the way.
+  bool AtRest() const;
   CylinderScene Scene(const CylinderGeometry& g) const;
+  friend bool operator==(const RisingWaterModel&, const RisingWaterModel&) = default;
 };
 
 // The whole picture into a W x H bitmap.

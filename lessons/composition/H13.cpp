@@ -42,7 +42,8 @@ void TFH13::FormActivate() {
 }
 
 void TFH13::TimerTimer() {
-  model_.Tick();
+  // A tick that changes nothing would draw the picture already shown.
+  if (!model_.Tick()) return;
   if (model_.Interval > 0 && Timer()->Interval() != model_.Interval)
     Timer()->SetInterval(model_.Interval);
   ShowCylinder();

@@ -55,7 +55,8 @@ void TFH23::FormActivate() {
 void TFH23::FormPaint() { ShowFigure(CylinderFigure(model_.Scene(AreaGlass()))); }
 
 void TFH23::TimerTimer() {
-  model_.Tick();
+  // A tick that changes nothing would draw the picture already shown.
+  if (!model_.Tick()) return;
   SyncButton();
   FormPaint();
 }

@@ -174,6 +174,39 @@ TEST(FH12Model, ActivationRestartsTheFillButLeavesTheButtonWhereItIs) {
   EXPECT_EQ(m.ButtonShift, -6) << "the jiggle goes on from where the button stood";
 }
 
+TEST(FH12Model, AtRestExactlyWhenTicksChangeNothing) {
+  struct Row {
+    const char* what;
+    bool activate;
+    int fillTicks;
+    bool shake;
+    int shakeTicks;
+    bool atRest;
+  };
+  const Row rows[] = {
+      {"activated", true, 0, false, 0, false},
+      {"filling", true, 60, false, 0, false},
+      {"last fill tick, grains still drawn", true, 120, false, 0, false},
+      {"waiting for the button", true, 121, false, 0, true},
+      {"shaking", true, 121, true, 500, false},
+      {"compaction complete", true, 121, true, 1150, true},
+      {"never activated, filling", false, 60, false, 0, false},
+      {"never activated, filled", false, 121, false, 0, true},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    ShakeModel m = r.activate ? Activated() : ShakeModel(kDensityShake);
+    TickTimes(m, r.fillTicks);
+    if (r.shake) m.Shake();
+    TickTimes(m, r.shakeTicks);
+    EXPECT_EQ(m.AtRest(), r.atRest);
+    if (!r.atRest) continue;
+    const ShakeModel rest = m;
+    for (int i = 0; i < 50; ++i) EXPECT_FALSE(m.Tick());
+    EXPECT_TRUE(m == rest);
+  }
+}
+
 TEST(FH12Model, TicksBeforeTheFirstActivationOnlyFill) {
   // The window's timer runs from creation: the hidden lesson fills its glass
   // with grains that were never scattered, but the wait and the button only

@@ -74,6 +74,7 @@ TEST(FH13Model, FillThenWait) {
     EXPECT_EQ(m.Interval, r.interval);
     EXPECT_EQ(s.VolumeLabels, r.labels);
     EXPECT_EQ(s.InitialLevel, std::optional<int>(79));
+    EXPECT_EQ(m.AtRest(), r.ticks > 120) << "the wait after the fill changes nothing";
   }
 }
 

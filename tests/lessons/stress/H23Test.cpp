@@ -26,7 +26,8 @@ TEST(FH23Model, TheWaterRisesEightyPixelsAfterFill) {
   m.Activate();
   EXPECT_TRUE(m.ButtonVisible);
   EXPECT_TRUE(m.ButtonEnabled);
-  for (int i = 0; i < 50; ++i) m.Tick();
+  EXPECT_TRUE(m.AtRest());
+  for (int i = 0; i < 50; ++i) EXPECT_FALSE(m.Tick());
   EXPECT_EQ(m.Count, 0) << "nothing rises before the button is pressed";
 
   m.Fill();
@@ -45,6 +46,7 @@ TEST(FH23Model, TheWaterRisesEightyPixelsAfterFill) {
     EXPECT_EQ(s.SandTop, 135) << "the sand never moves";
     EXPECT_FALSE(s.Falling);
     EXPECT_EQ(m.ButtonVisible, r.button);
+    EXPECT_EQ(m.AtRest(), r.count == 80);
   }
 }
 
