@@ -8,6 +8,10 @@
 #include "lessons/consolidation/H44.h"
 #include "lessons/earthpressure/H64.h"
 #include "lessons/flow/H31.h"
+#include "lessons/flow/H32.h"
+#include "lessons/flow/H33.h"
+#include "lessons/flow/H34.h"
+#include "lessons/flow/H35.h"
 #include "lessons/foundations/H71.h"
 #include "lessons/foundations/H72.h"
 #include "lessons/foundations/H73.h"
@@ -52,10 +56,10 @@ const LessonList kLessons{{
   { 8, "FH24", "TFH24", "Archimedes",      "Archimedes",               "Archimedes",               1,  8, kNoTimer,           ofWindow(0.84L), P, MakeFrame},
   { 9, "FH25", "TFH25", "Terzaghi",        "Terzaghi",                 "Terzaghi",                 1,  9, kNoTimer,           ofWindow(0.84L), P, MakeFrame},
   {10, "FH31", "TFH31", "Darcy",           "Darcy",                    "Darcy",                    1, 10, enabledTimer(100),  kStandardPane,  C, MakeFH31},
-  {11, "FH32", "TFH32", "Liquefaction",    "Liquefaction",             "Liquefaction",             1, 11, kDefaultTimer,      kStandardPane,  C, MakeFrame},
-  {12, "FH33", "TFH33", "Continuity",      "Continuity",               "Continuity",               1, 12, enabledTimer(100),  kStandardPane,  C, MakeFrame},
-  {13, "FH34", "TFH34", "Well",            "Flow to a well",           "Flow to a well",           2,  1, kNoTimer,           kStandardPane,  C, MakeFrame},
-  {14, "FH35", "TFH35", "Layer",           "Vertical flow in a layer", "Vertical flow in a layer", 2,  2, kNoTimer,           kStandardPane,  C, MakeFrame},
+  {11, "FH32", "TFH32", "Liquefaction",    "Liquefaction",             "Liquefaction",             1, 11, kDefaultTimer,      kStandardPane,  C, MakeFH32},
+  {12, "FH33", "TFH33", "Continuity",      "Continuity",               "Continuity",               1, 12, enabledTimer(100),  kStandardPane,  C, MakeFH33},
+  {13, "FH34", "TFH34", "Well",            "Flow to a well",           "Flow to a well",           2,  1, kNoTimer,           kStandardPane,  C, MakeFH34},
+  {14, "FH35", "TFH35", "Layer",           "Vertical flow in a layer", "Vertical flow in a layer", 2,  2, kNoTimer,           kStandardPane,  C, MakeFH35},
   {15, "FH41", "TFH41", "Oedometer",       "Oedometer",                "Oedometer",                2,  3, kNoTimer,           kStandardPane,  C, MakeFrame},
   {16, "FH42", "TFH42", "Compressibility", "Compressibility",          "Compressibility",          2,  4, kNoTimer,           kStandardPane,  C, MakeFrame},
   {17, "FH43", "TFH43", "Creep",           "Creep",                    "Creep",                    2,  5, kNoTimer,           below(0.9L),    C, MakeFrame},
