@@ -1,0 +1,23 @@
+// The earth-pressure lessons: one animation step and its drawing, or one
+// repaint of a static picture, into the lesson's bitmap.
+
+#include <benchmark/benchmark.h>
+
+#include "lessons/earthpressure/CoulombWedge.h"
+
+namespace {
+
+using namespace kavenor;
+
+void BM_CoulombPassiveTickAndDraw(benchmark::State& state) {
+  Canvas canvas;
+  CoulombModel model;
+  for (auto _ : state) {
+    if (!model.Tick()) model.Reset();
+    DrawCoulombWedge(canvas, model, CoulombCase::Passive, 332, 195);
+    benchmark::DoNotOptimize(canvas.Image().constBits());
+  }
+}
+BENCHMARK(BM_CoulombPassiveTickAndDraw);
+
+}  // namespace
