@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "lessons/earthpressure/CoulombWedge.h"
+#include "lessons/earthpressure/HalfSpace.h"
 
 namespace {
 
@@ -19,5 +20,23 @@ void BM_CoulombPassiveTickAndDraw(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CoulombPassiveTickAndDraw);
+
+void BM_ContinuaRepaint(benchmark::State& state) {
+  Canvas canvas;
+  for (auto _ : state) {
+    DrawPointLoad(canvas, 332, 195);
+    benchmark::DoNotOptimize(canvas.Image().constBits());
+  }
+}
+BENCHMARK(BM_ContinuaRepaint);
+
+void BM_LayeredSoilRepaint(benchmark::State& state) {
+  Canvas canvas;
+  for (auto _ : state) {
+    DrawStripLoad(canvas, 332, 195);
+    benchmark::DoNotOptimize(canvas.Image().constBits());
+  }
+}
+BENCHMARK(BM_LayeredSoilRepaint);
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "lessons/composition/H11.h"
 #include "lessons/consolidation/H44.h"
 #include "lessons/earthpressure/H61.h"
+#include "lessons/earthpressure/H62.h"
 #include "lessons/earthpressure/H64.h"
 #include "lessons/earthpressure/H65.h"
 #include "lessons/flow/H31.h"
@@ -57,7 +58,7 @@ const LessonList kLessons{{
   {23, "FH54", "TFH54", "Drained test",    "Drained test",             "Drained test",             2, 11, kDefaultTimer,      kStandardPane,  C, MakeFrame},
   {24, "FH55", "TFH55", "Undrained test",  "Undrained test",           "Undrained test",           2, 12, kDefaultTimer,      kStandardPane,  C, MakeFrame},
   {25, "FH61", "TFH61", "Continua",        "Continua",                 "Continua",                 3,  1, kNoTimer,           below(0.6L),    C, MakeFH61},
-  {26, "FH62", "TFH62", "Layered soil",    "Layered soil",             "Layered soil",             3,  2, kNoTimer,           kStandardPane,  C, MakeFrame},
+  {26, "FH62", "TFH62", "Layered soil",    "Layered soil",             "Layered soil",             3,  2, kNoTimer,           kStandardPane,  C, MakeFH62},
   {27, "FH63", "TFH63", "Rankine",         "Rankine",                  "Rankine",                  3,  3, kNoTimer,           kStandardPane,  C, MakeFrame},
   {28, "FH64", "TFH64", "Active",          "Coulomb Active",           "Coulomb Active",           3,  4, kDefaultTimer,      ofWindow(0.84L), C, MakeFH64},
   {29, "FH65", "TFH65", "Passive",         "Coulomb Passive",          "Coulomb Passive",          3,  5, kDefaultTimer,      ofWindow(0.84L), C, MakeFH65},
