@@ -87,12 +87,11 @@ void LessonWindow::ShowFigure(std::function<void(Canvas&)> figure) {
 
 void LessonWindow::ShowFigure(std::function<void(Canvas&)> figure, QPoint at) {
   PendingFigure pending{std::move(figure), at};
-  if (isVisible()) {
-    pending_.reset();
+  std::erase_if(pending_, [at](const PendingFigure& p) { return p.at == at; });
+  if (isVisible())
     drawNow(pending);
-  } else {
-    pending_ = std::move(pending);
-  }
+  else
+    pending_.push_back(std::move(pending));
 }
 
 void LessonWindow::drawNow(const PendingFigure& pending) {
@@ -112,11 +111,9 @@ void LessonWindow::showEvent(QShowEvent* event) {
     windowHandle()->installEventFilter(this);
     exposeWatched_ = true;
   }
-  if (pending_) {
-    const PendingFigure pending = std::move(*pending_);
-    pending_.reset();
-    drawNow(pending);
-  }
+  const std::vector<PendingFigure> pending = std::move(pending_);
+  pending_.clear();
+  for (const PendingFigure& figure : pending) drawNow(figure);
 }
 
 bool LessonWindow::eventFilter(QObject* watched, QEvent* event) {
