@@ -5,6 +5,7 @@
 
 #include "lessons/earthpressure/CoulombWedge.h"
 #include "lessons/earthpressure/HalfSpace.h"
+#include "lessons/earthpressure/Rankine.h"
 
 namespace {
 
@@ -38,5 +39,18 @@ void BM_LayeredSoilRepaint(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_LayeredSoilRepaint);
+
+// Both pictures, as every repaint draws them.
+void BM_RankineRepaint(benchmark::State& state) {
+  Canvas soil, mohr;
+  const int h = RankinePictureHeight(195);
+  for (auto _ : state) {
+    DrawRankineSoil(soil, 332, h);
+    DrawRankineMohr(mohr, 332, h);
+    benchmark::DoNotOptimize(soil.Image().constBits());
+    benchmark::DoNotOptimize(mohr.Image().constBits());
+  }
+}
+BENCHMARK(BM_RankineRepaint);
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "lessons/consolidation/H44.h"
 #include "lessons/earthpressure/H61.h"
 #include "lessons/earthpressure/H62.h"
+#include "lessons/earthpressure/H63.h"
 #include "lessons/earthpressure/H64.h"
 #include "lessons/earthpressure/H65.h"
 #include "lessons/flow/H31.h"
@@ -59,7 +60,7 @@ const LessonList kLessons{{
   {24, "FH55", "TFH55", "Undrained test",  "Undrained test",           "Undrained test",           2, 12, kDefaultTimer,      kStandardPane,  C, MakeFrame},
   {25, "FH61", "TFH61", "Continua",        "Continua",                 "Continua",                 3,  1, kNoTimer,           below(0.6L),    C, MakeFH61},
   {26, "FH62", "TFH62", "Layered soil",    "Layered soil",             "Layered soil",             3,  2, kNoTimer,           kStandardPane,  C, MakeFH62},
-  {27, "FH63", "TFH63", "Rankine",         "Rankine",                  "Rankine",                  3,  3, kNoTimer,           kStandardPane,  C, MakeFrame},
+  {27, "FH63", "TFH63", "Rankine",         "Rankine",                  "Rankine",                  3,  3, kNoTimer,           kStandardPane,  C, MakeFH63},
   {28, "FH64", "TFH64", "Active",          "Coulomb Active",           "Coulomb Active",           3,  4, kDefaultTimer,      ofWindow(0.84L), C, MakeFH64},
   {29, "FH65", "TFH65", "Passive",         "Coulomb Passive",          "Coulomb Passive",          3,  5, kDefaultTimer,      ofWindow(0.84L), C, MakeFH65},
   {30, "FH66", "TFH66", "Sheet pile wall", "Sheet pile wall",          "Sheet pile wall",          3,  6, kDefaultTimer,      ofWindow(0.6L),  C, MakeFrame},
