@@ -6,6 +6,7 @@
 #include "lessons/earthpressure/CoulombWedge.h"
 #include "lessons/earthpressure/HalfSpace.h"
 #include "lessons/earthpressure/Rankine.h"
+#include "lessons/earthpressure/SheetPile.h"
 
 namespace {
 
@@ -52,5 +53,16 @@ void BM_RankineRepaint(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RankineRepaint);
+
+void BM_SheetPileTickAndDraw(benchmark::State& state) {
+  Canvas canvas;
+  SheetPileModel model;
+  for (auto _ : state) {
+    if (!model.Tick()) model.Reset();
+    DrawSheetPileWall(canvas, 332, 195);
+    benchmark::DoNotOptimize(canvas.Image().constBits());
+  }
+}
+BENCHMARK(BM_SheetPileTickAndDraw);
 
 }  // namespace

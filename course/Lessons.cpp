@@ -9,6 +9,7 @@
 #include "lessons/earthpressure/H63.h"
 #include "lessons/earthpressure/H64.h"
 #include "lessons/earthpressure/H65.h"
+#include "lessons/earthpressure/H66.h"
 #include "lessons/flow/H31.h"
 #include "lessons/foundations/H71.h"
 #include "lessons/foundations/H74.h"
@@ -63,7 +64,7 @@ const LessonList kLessons{{
   {27, "FH63", "TFH63", "Rankine",         "Rankine",                  "Rankine",                  3,  3, kNoTimer,           kStandardPane,  C, MakeFH63},
   {28, "FH64", "TFH64", "Active",          "Coulomb Active",           "Coulomb Active",           3,  4, kDefaultTimer,      ofWindow(0.84L), C, MakeFH64},
   {29, "FH65", "TFH65", "Passive",         "Coulomb Passive",          "Coulomb Passive",          3,  5, kDefaultTimer,      ofWindow(0.84L), C, MakeFH65},
-  {30, "FH66", "TFH66", "Sheet pile wall", "Sheet pile wall",          "Sheet pile wall",          3,  6, kDefaultTimer,      ofWindow(0.6L),  C, MakeFrame},
+  {30, "FH66", "TFH66", "Sheet pile wall", "Sheet pile wall",          "Sheet pile wall",          3,  6, kDefaultTimer,      ofWindow(0.6L),  C, MakeFH66},
   {31, "FH71", "TFH71", "Limit analysis",  "Limit analysis",           "Limit analysis",           3,  7, enabledTimer(500),  kStandardPane,  C, MakeFH71},
   {32, "FH72", "TFH72", "Bearing cap.",    "Bearing capacity",         "Bearing capacity",         3,  8, kNoTimer,           kStandardPane,  C, MakeFrame},
   {33, "FH73", "TFH73", "Brinch Hansen",   "Brinch Hansen",            "Brinch Hansen",            3,  9, kNoTimer,           ofWindow(0.84L), C, MakeFrame},
