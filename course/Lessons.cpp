@@ -6,7 +6,12 @@
 #include "lessons/composition/H12.h"
 #include "lessons/composition/H13.h"
 #include "lessons/consolidation/H44.h"
+#include "lessons/earthpressure/H61.h"
+#include "lessons/earthpressure/H62.h"
+#include "lessons/earthpressure/H63.h"
 #include "lessons/earthpressure/H64.h"
+#include "lessons/earthpressure/H65.h"
+#include "lessons/earthpressure/H66.h"
 #include "lessons/flow/H31.h"
 #include "lessons/flow/H32.h"
 #include "lessons/flow/H33.h"
@@ -70,12 +75,12 @@ const LessonList kLessons{{
   {22, "FH53", "TFH53", "Triaxial test",   "Triaxial test",            "Triaxial test",            2, 10, kDefaultTimer,      kStandardPane,  A, MakeFH53},
   {23, "FH54", "TFH54", "Drained test",    "Drained test",             "Drained test",             2, 11, kDefaultTimer,      kStandardPane,  C, MakeFH54},
   {24, "FH55", "TFH55", "Undrained test",  "Undrained test",           "Undrained test",           2, 12, kDefaultTimer,      kStandardPane,  C, MakeFH55},
-  {25, "FH61", "TFH61", "Continua",        "Continua",                 "Continua",                 3,  1, kNoTimer,           below(0.6L),    C, MakeFrame},
-  {26, "FH62", "TFH62", "Layered soil",    "Layered soil",             "Layered soil",             3,  2, kNoTimer,           kStandardPane,  C, MakeFrame},
-  {27, "FH63", "TFH63", "Rankine",         "Rankine",                  "Rankine",                  3,  3, kNoTimer,           kStandardPane,  C, MakeFrame},
+  {25, "FH61", "TFH61", "Continua",        "Continua",                 "Continua",                 3,  1, kNoTimer,           below(0.6L),    C, MakeFH61},
+  {26, "FH62", "TFH62", "Layered soil",    "Layered soil",             "Layered soil",             3,  2, kNoTimer,           kStandardPane,  C, MakeFH62},
+  {27, "FH63", "TFH63", "Rankine",         "Rankine",                  "Rankine",                  3,  3, kNoTimer,           kStandardPane,  C, MakeFH63},
   {28, "FH64", "TFH64", "Active",          "Coulomb Active",           "Coulomb Active",           3,  4, kDefaultTimer,      ofWindow(0.84L), C, MakeFH64},
-  {29, "FH65", "TFH65", "Passive",         "Coulomb Passive",          "Coulomb Passive",          3,  5, kDefaultTimer,      ofWindow(0.84L), C, MakeFrame},
-  {30, "FH66", "TFH66", "Sheet pile wall", "Sheet pile wall",          "Sheet pile wall",          3,  6, kDefaultTimer,      ofWindow(0.6L),  C, MakeFrame},
+  {29, "FH65", "TFH65", "Passive",         "Coulomb Passive",          "Coulomb Passive",          3,  5, kDefaultTimer,      ofWindow(0.84L), C, MakeFH65},
+  {30, "FH66", "TFH66", "Sheet pile wall", "Sheet pile wall",          "Sheet pile wall",          3,  6, kDefaultTimer,      ofWindow(0.6L),  C, MakeFH66},
   {31, "FH71", "TFH71", "Limit analysis",  "Limit analysis",           "Limit analysis",           3,  7, enabledTimer(500),  kStandardPane,  C, MakeFH71},
   {32, "FH72", "TFH72", "Bearing cap.",    "Bearing capacity",         "Bearing capacity",         3,  8, kNoTimer,           kStandardPane,  C, MakeFH72},
   {33, "FH73", "TFH73", "Brinch Hansen",   "Brinch Hansen",            "Brinch Hansen",            3,  9, kNoTimer,           ofWindow(0.84L), C, MakeFH73},

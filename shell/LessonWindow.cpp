@@ -148,12 +148,11 @@ void LessonWindow::ShowFigure(std::function<void(Canvas&)> figure) {
 
 void LessonWindow::ShowFigure(std::function<void(Canvas&)> figure, QPoint at) {
   PendingFigure pending{std::move(figure), at};
-  if (isVisible()) {
-    pending_.reset();
+  std::erase_if(pending_, [at](const PendingFigure& p) { return p.at == at; });
+  if (isVisible())
     drawNow(pending);
-  } else {
-    pending_ = std::move(pending);
-  }
+  else
+    pending_.push_back(std::move(pending));
 }
 
 void LessonWindow::drawNow(const PendingFigure& pending) {
@@ -178,11 +177,9 @@ void LessonWindow::showEvent(QShowEvent* event) {
       MapExposeWatch::Instance().Watch(winId(), this);
     exposeWatched_ = true;
   }
-  if (pending_) {
-    const PendingFigure pending = std::move(*pending_);
-    pending_.reset();
-    drawNow(pending);
-  }
+  const std::vector<PendingFigure> pending = std::move(pending_);
+  pending_.clear();
+  for (const PendingFigure& figure : pending) drawNow(figure);
 }
 
 bool LessonWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -12,8 +12,9 @@
 //
 // Drawing: ShowFigure() draws a figure into CanvasBitmap and copies it to the
 // window in one block copy. While the window is hidden the last figure asked
-// for is kept and drawn only when the window is shown, so hidden lessons cost
-// nothing to draw; a figure therefore captures the model state it draws by
+// for at each destination is kept and drawn only when the window is shown
+// (a lesson with two pictures keeps both), so hidden lessons cost nothing to
+// draw; a figure therefore captures the model state it draws by
 // value. The window keeps what was last copied to it, so covering and
 // uncovering it shows the last picture.
 
@@ -22,7 +23,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
-#include <optional>
+#include <vector>
 
 #include "shell/Canvas.h"
 #include "shell/LessonTable.h"
@@ -108,7 +109,7 @@ class LessonWindow : public QWidget {
   std::unique_ptr<LessonTimer> timer_;
   Canvas canvasBitmap_;
   QImage surface_;
-  std::optional<PendingFigure> pending_;
+  std::vector<PendingFigure> pending_;  // in the order asked, one a destination
   bool paintConnected_ = false;
   bool exposeWatched_ = false;
   // X11 only: the window was mapped and the server's Expose for the mapping

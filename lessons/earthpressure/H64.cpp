@@ -1,18 +1,11 @@
 #include "lessons/earthpressure/H64.h"
 
-#include "shell/LayoutMetrics.h"
-#include "shell/LessonTimer.h"
 #include "shell/TheoryPane.h"
 
 namespace kavenor {
 
-namespace {
-constexpr int kStepInterval = 500;  // ms per pixel of wall movement
-}  // namespace
-
-TFH64::TFH64(const LessonEntry& entry) : LessonWindow(entry) {
+TFH64::TFH64(const LessonEntry& entry) : CoulombWindow(entry, CoulombCase::Active) {
   ComposeTheory();
-  ConnectPaint();
   FormPaint();
 }
 
@@ -65,23 +58,6 @@ void TFH64::ComposeTheory() {
   pane.AppendLine(QStringLiteral("For more general problems the active coefficient K"));
   pane.AppendPieces({{"a can be found in tables.", PaneStyle::Index}});
   pane.HomeCaret();
-}
-
-void TFH64::Restart() {
-  model_.Reset();
-  Timer()->SetInterval(kStepInterval);
-  Draw();
-}
-
-void TFH64::TimerTimer() {
-  if (model_.Tick()) Draw();
-}
-
-void TFH64::Draw() {
-  const LayoutMetrics& m = Layout();
-  ShowFigure([model = model_, w = m.AreaWidth, h = m.AreaHeight](Canvas& canvas) {
-    DrawCoulombWedge(canvas, model, CoulombCase::Active, w, h);
-  });
 }
 
 std::unique_ptr<LessonWindow> MakeFH64(const LessonEntry& entry) {

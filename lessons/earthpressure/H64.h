@@ -4,29 +4,16 @@
 
 #include <memory>
 
-#include "lessons/earthpressure/CoulombWedge.h"
-#include "shell/LessonWindow.h"
+#include "lessons/earthpressure/CoulombWindow.h"
 
 namespace kavenor {
 
-class TFH64 : public LessonWindow {
+class TFH64 : public CoulombWindow {
  public:
   explicit TFH64(const LessonEntry& entry);
 
-  const CoulombModel& Model() const { return model_; }
-
- protected:
-  // Opening and every repaint start the animation again at step 0.
-  void FormActivate() override { Restart(); }
-  void FormPaint() override { Restart(); }
-  void TimerTimer() override;
-
  private:
-  void Restart();
-  void Draw();
   void ComposeTheory();
-
-  CoulombModel model_;
 };
 
 std::unique_ptr<LessonWindow> MakeFH64(const LessonEntry& entry);
