@@ -30,4 +30,7 @@ void radioClick(benchmark::State& state, int lesson) {
 void BM_FH41RadioClick(benchmark::State& state) { radioClick(state, 15); }
 BENCHMARK(BM_FH41RadioClick)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
+void BM_FH42RadioClick(benchmark::State& state) { radioClick(state, 16); }
+BENCHMARK(BM_FH42RadioClick)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

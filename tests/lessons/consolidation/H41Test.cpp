@@ -164,26 +164,6 @@ TEST(FH41Figure, LogarithmicGraph) {
   }
 }
 
-TEST(FH41Figure, TestResultsHaveABlackCurveAndTwoRedChords) {
-  const Canvas linear = Drawn(DrawLinearResult);
-  const Canvas results = Drawn(DrawTestResults);
-  ExpectPixels(results, {
-      // the curve is black and one pixel wide: (41, 163) to P(1) = (61, 160)
-      {41, 163, clBlack}, {42, 164, clWhite}, {61, 160, clBlack}, {62, 161, clWhite},
-      {128, 97, clBlack}, {147, 35, clBlack},
-      // the chords P(4) = (87, 150) to P(7) = (101, 140) and P(27) = (137, 75)
-      // to P(32) = (141, 58), two pixels wide
-      {87, 150, clRed}, {88, 151, clRed}, {94, 145, clRed}, {100, 141, clRed},
-      {137, 75, clRed}, {139, 67, clRed}, {141, 59, clRed},
-  });
-  // Outside the curve's band the two graphs are the same.
-  for (int y = 0; y < H; ++y)
-    for (int x = 0; x < W; ++x)
-      if (x < 38 || x > 150 || y > 170) {
-        ASSERT_EQ(results.Pixel(x, y), linear.Pixel(x, y)) << x << "," << y;
-      }
-}
-
 TEST(FH41Figure, LabelsInTheirPlaces) {
   struct Label {
     int x, y, w, h;
