@@ -1,4 +1,4 @@
-// The oedometer lessons: one click on an option of the shown window (the
+// The lessons with option pictures (oedometer, compressibility, creep): one click on an option of the shown window (the
 // redraw of its picture included), for each option in turn.
 
 #include <benchmark/benchmark.h>
@@ -32,5 +32,8 @@ BENCHMARK(BM_FH41RadioClick)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 void BM_FH42RadioClick(benchmark::State& state) { radioClick(state, 16); }
 BENCHMARK(BM_FH42RadioClick)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
+
+void BM_FH43RadioClick(benchmark::State& state) { radioClick(state, 17); }
+BENCHMARK(BM_FH43RadioClick)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
