@@ -7,6 +7,7 @@
 #include "lessons/consolidation/H42.h"
 #include "lessons/consolidation/H43.h"
 #include "lessons/consolidation/H44.h"
+#include "lessons/consolidation/H45.h"
 #include "lessons/earthpressure/H64.h"
 #include "lessons/flow/H31.h"
 #include "lessons/foundations/H71.h"
@@ -51,7 +52,7 @@ const LessonList kLessons{{
   {16, "FH42", "TFH42", "Compressibility", "Compressibility",          "Compressibility",          2,  4, kNoTimer,           kStandardPane,  C, MakeFH42},
   {17, "FH43", "TFH43", "Creep",           "Creep",                    "Creep",                    2,  5, kNoTimer,           below(0.9L),    C, MakeFH43},
   {18, "FH44", "TFH44", "Consolidation",   "Consolidation",            "Consolidation",            2,  6, kDefaultTimer,      below(0.3L),    C, MakeFH44},
-  {19, "FH45", "TFH45", "Num. sol.",       "Numerical solution",       "Numerical solution",       2,  7, kDefaultTimer,      {PaneRule::OfStandard, 0.6L}, C, MakeFrame},
+  {19, "FH45", "TFH45", "Num. sol.",       "Numerical solution",       "Numerical solution",       2,  7, kDefaultTimer,      {PaneRule::OfStandard, 0.6L}, C, MakeFH45},
   {20, "FH51", "TFH51", "Mohr",            "Mohr",                     "Mohr",                     2,  8, disabledTimer(100), below(0.2L),    C, MakeFH51},
   {21, "FH52", "TFH52", "Stress",          "Stress",                   "Stress",                   2,  9, kDefaultTimer,      kStandardPane,  C, MakeFrame},
   {22, "FH53", "TFH53", "Triaxial test",   "Triaxial test",            "Triaxial test",            2, 10, kDefaultTimer,      kStandardPane,  A, MakeFrame},
