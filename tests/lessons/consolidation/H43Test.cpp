@@ -8,32 +8,18 @@
 #include "lessons/consolidation/Creep.h"
 #include "lessons/consolidation/H43.h"
 #include "shell/RadioGroup.h"
+#include "tests/lessons/consolidation/FigureChecks.h"
 #include "tests/support/TestSupport.h"
 
 namespace kavenor {
 namespace {
 
+using checks::DrawingArea;
+using checks::ExpectPixels;
+using checks::InkIn;
+
 constexpr int W = 332, H = 195;
 constexpr int kLessonNumber = 17;
-
-struct PixelCase {
-  int x, y;
-  Rgb color;
-};
-
-void ExpectPixels(const Canvas& canvas, std::initializer_list<PixelCase> cases) {
-  for (const PixelCase& c : cases)
-    EXPECT_EQ(canvas.Pixel(c.x, c.y), c.color)
-        << c.x << "," << c.y << "\n"
-        << test::Ascii(canvas, c.x - 4, c.y - 3, c.x + 5, c.y + 4);
-}
-
-bool InkIn(const Canvas& canvas, int l, int t, int r, int b) {
-  for (int y = t; y < b; ++y)
-    for (int x = l; x < r; ++x)
-      if (canvas.Pixel(x, y) != clWhite) return true;
-  return false;
-}
 
 Canvas Drawn(void (*draw)(Canvas&, int, int)) {
   Canvas canvas;
@@ -212,10 +198,6 @@ TEST(FH43Pane, LinesAndTheirGreekAndIndexLetters) {
 }
 
 // ---- the window ----
-
-QImage DrawingArea(const LessonWindow& w) {
-  return w.Surface().copy(10, 45, W, H).convertToFormat(QImage::Format_RGB32);
-}
 
 QImage Expected(int item) {
   Canvas canvas;

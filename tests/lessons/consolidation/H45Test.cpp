@@ -11,10 +11,15 @@
 #include "lessons/consolidation/H45.h"
 #include "lessons/consolidation/Isochrone.h"
 #include "shell/LessonTimer.h"
+#include "tests/lessons/consolidation/FigureChecks.h"
 #include "tests/support/TestSupport.h"
 
 namespace kavenor {
 namespace {
+
+using checks::DrawingArea;
+using checks::ExpectPixels;
+using checks::InkIn;
 
 constexpr int W = 332, H = 195;
 constexpr int kLessonNumber = 19;
@@ -101,10 +106,6 @@ TEST(FH45Pane, LinesAndTheirGreekAndIndexLetters) {
 }
 
 // ---- the window ----
-
-QImage DrawingArea(const LessonWindow& w) {
-  return w.Surface().copy(10, 45, W, H).convertToFormat(QImage::Format_RGB32);
-}
 
 TFH45& Lesson() { return dynamic_cast<TFH45&>(test::SharedCourse().Lesson(kLessonNumber)); }
 
