@@ -1,6 +1,7 @@
 #include "lessons/consolidation/Oedometer.h"
 
 #include <cmath>
+#include <utility>
 
 #include "shell/Fonts.h"
 #include "shell/Rounding.h"
@@ -199,10 +200,6 @@ void DrawLogResult(Canvas& canvas, int W, int H) {
   text(canvas, kSansFamily, f.left - 16, f.mid - 6, "10");
   text(canvas, kSansFamily, f.left - 24, f.top - 6, "100");
 }
-
-}  // namespace kavenor
-
-namespace kavenor {
 
 void DrawOedometerOption(Canvas& canvas, int item, int W, int H) {
   switch (item) {

@@ -46,10 +46,6 @@ Point LinearCurvePoint(const StressStrainFrame& f, int i);
 // i = 1 .. 10 one row in the upper decade and one in the lower.
 std::vector<int> LogGridRows(const StressStrainFrame& f);
 
-}  // namespace kavenor
-
-namespace kavenor {
-
 // The picture of each option of the oedometer lesson: item 0 the apparatus,
 // item 1 the linear graph, any other item (none selected included) the
 // logarithmic graph.
