@@ -5,7 +5,11 @@
 #include "lessons/composition/H11.h"
 #include "lessons/composition/H12.h"
 #include "lessons/composition/H13.h"
+#include "lessons/consolidation/H41.h"
+#include "lessons/consolidation/H42.h"
+#include "lessons/consolidation/H43.h"
 #include "lessons/consolidation/H44.h"
+#include "lessons/consolidation/H45.h"
 #include "lessons/earthpressure/H61.h"
 #include "lessons/earthpressure/H62.h"
 #include "lessons/earthpressure/H63.h"
@@ -65,11 +69,11 @@ const LessonList kLessons{{
   {12, "FH33", "TFH33", "Continuity",      "Continuity",               "Continuity",               1, 12, enabledTimer(100),  kStandardPane,  C, MakeFH33},
   {13, "FH34", "TFH34", "Well",            "Flow to a well",           "Flow to a well",           2,  1, kNoTimer,           kStandardPane,  C, MakeFH34},
   {14, "FH35", "TFH35", "Layer",           "Vertical flow in a layer", "Vertical flow in a layer", 2,  2, kNoTimer,           kStandardPane,  C, MakeFH35},
-  {15, "FH41", "TFH41", "Oedometer",       "Oedometer",                "Oedometer",                2,  3, kNoTimer,           kStandardPane,  C, MakeFrame},
-  {16, "FH42", "TFH42", "Compressibility", "Compressibility",          "Compressibility",          2,  4, kNoTimer,           kStandardPane,  C, MakeFrame},
-  {17, "FH43", "TFH43", "Creep",           "Creep",                    "Creep",                    2,  5, kNoTimer,           below(0.9L),    C, MakeFrame},
+  {15, "FH41", "TFH41", "Oedometer",       "Oedometer",                "Oedometer",                2,  3, kNoTimer,           kStandardPane,  C, MakeFH41},
+  {16, "FH42", "TFH42", "Compressibility", "Compressibility",          "Compressibility",          2,  4, kNoTimer,           kStandardPane,  C, MakeFH42},
+  {17, "FH43", "TFH43", "Creep",           "Creep",                    "Creep",                    2,  5, kNoTimer,           below(0.9L),    C, MakeFH43},
   {18, "FH44", "TFH44", "Consolidation",   "Consolidation",            "Consolidation",            2,  6, kDefaultTimer,      below(0.3L),    C, MakeFH44},
-  {19, "FH45", "TFH45", "Num. sol.",       "Numerical solution",       "Numerical solution",       2,  7, kDefaultTimer,      {PaneRule::OfStandard, 0.6L}, C, MakeFrame},
+  {19, "FH45", "TFH45", "Num. sol.",       "Numerical solution",       "Numerical solution",       2,  7, kDefaultTimer,      {PaneRule::OfStandard, 0.6L}, C, MakeFH45},
   {20, "FH51", "TFH51", "Mohr",            "Mohr",                     "Mohr",                     2,  8, disabledTimer(100), below(0.2L),    C, MakeFH51},
   {21, "FH52", "TFH52", "Stress",          "Stress",                   "Stress",                   2,  9, kDefaultTimer,      kStandardPane,  C, MakeFH52},
   {22, "FH53", "TFH53", "Triaxial test",   "Triaxial test",            "Triaxial test",            2, 10, kDefaultTimer,      kStandardPane,  A, MakeFH53},
