@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "lessons/composition/H11.h"
+#include "lessons/composition/H14.h"
 #include "lessons/consolidation/H44.h"
 #include "lessons/earthpressure/H64.h"
 #include "lessons/flow/H31.h"
@@ -33,7 +34,7 @@ const LessonList kLessons{{
   { 1, "FH11", "TFH11", "Porosity",        "Porosity",                 "Porosity",                 1,  1, kNoTimer,           kStandardPane,  C, MakeFH11},
   { 2, "FH12", "TFH12", "Density",         "Density",                  "Density",                  1,  2, kDefaultTimer,      kStandardPane,  C, MakeFrame},
   { 3, "FH13", "TFH13", "Vol. weight",     "Volumetric weight",        "Volumetric weight",        1,  3, kDefaultTimer,      kStandardPane,  C, MakeFrame},
-  { 4, "FH14", "TFH14", "Water cont.",     "Water content",            "Water content",            1,  4, kDefaultTimer,      below(0.1L),    C, MakeFrame},
+  { 4, "FH14", "TFH14", "Water cont.",     "Water content",            "Water content",            1,  4, kDefaultTimer,      below(0.1L),    C, MakeFH14},
   { 5, "FH21", "TFH21", "Stresses",        "Effective stress",         "Effective stress",         1,  5, kNoTimer,           kStandardPane,  C, MakeFrame},
   { 6, "FH22", "TFH22", "Shake",           "Deformation of soils",     "Deformation of soils",     1,  6, kDefaultTimer,      ofWindow(0.84L), C, MakeFrame},
   { 7, "FH23", "TFH23", "Fill",            "Soil under water",         "Soil under water",         1,  7, kDefaultTimer,      ofWindow(0.84L), C, MakeFrame},
