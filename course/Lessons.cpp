@@ -10,6 +10,7 @@
 #include "lessons/foundations/H71.h"
 #include "lessons/foundations/H74.h"
 #include "lessons/shear/H51.h"
+#include "lessons/stress/H21.h"
 #include "shell/LessonWindow.h"
 
 namespace kavenor {
@@ -35,7 +36,7 @@ const LessonList kLessons{{
   { 2, "FH12", "TFH12", "Density",         "Density",                  "Density",                  1,  2, kDefaultTimer,      kStandardPane,  C, MakeFrame},
   { 3, "FH13", "TFH13", "Vol. weight",     "Volumetric weight",        "Volumetric weight",        1,  3, kDefaultTimer,      kStandardPane,  C, MakeFrame},
   { 4, "FH14", "TFH14", "Water cont.",     "Water content",            "Water content",            1,  4, kDefaultTimer,      below(0.1L),    C, MakeFH14},
-  { 5, "FH21", "TFH21", "Stresses",        "Effective stress",         "Effective stress",         1,  5, kNoTimer,           kStandardPane,  C, MakeFrame},
+  { 5, "FH21", "TFH21", "Stresses",        "Effective stress",         "Effective stress",         1,  5, kNoTimer,           kStandardPane,  C, MakeFH21},
   { 6, "FH22", "TFH22", "Shake",           "Deformation of soils",     "Deformation of soils",     1,  6, kDefaultTimer,      ofWindow(0.84L), C, MakeFrame},
   { 7, "FH23", "TFH23", "Fill",            "Soil under water",         "Soil under water",         1,  7, kDefaultTimer,      ofWindow(0.84L), C, MakeFrame},
   { 8, "FH24", "TFH24", "Archimedes",      "Archimedes",               "Archimedes",               1,  8, kNoTimer,           ofWindow(0.84L), P, MakeFrame},
