@@ -12,6 +12,7 @@
 #include "lessons/shear/H51.h"
 #include "lessons/stress/H21.h"
 #include "lessons/stress/H24.h"
+#include "lessons/stress/H25.h"
 #include "shell/LessonWindow.h"
 
 namespace kavenor {
@@ -41,7 +42,7 @@ const LessonList kLessons{{
   { 6, "FH22", "TFH22", "Shake",           "Deformation of soils",     "Deformation of soils",     1,  6, kDefaultTimer,      ofWindow(0.84L), C, MakeFrame},
   { 7, "FH23", "TFH23", "Fill",            "Soil under water",         "Soil under water",         1,  7, kDefaultTimer,      ofWindow(0.84L), C, MakeFrame},
   { 8, "FH24", "TFH24", "Archimedes",      "Archimedes",               "Archimedes",               1,  8, kNoTimer,           ofWindow(0.84L), P, MakeFH24},
-  { 9, "FH25", "TFH25", "Terzaghi",        "Terzaghi",                 "Terzaghi",                 1,  9, kNoTimer,           ofWindow(0.84L), P, MakeFrame},
+  { 9, "FH25", "TFH25", "Terzaghi",        "Terzaghi",                 "Terzaghi",                 1,  9, kNoTimer,           ofWindow(0.84L), P, MakeFH25},
   {10, "FH31", "TFH31", "Darcy",           "Darcy",                    "Darcy",                    1, 10, enabledTimer(100),  kStandardPane,  C, MakeFH31},
   {11, "FH32", "TFH32", "Liquefaction",    "Liquefaction",             "Liquefaction",             1, 11, kDefaultTimer,      kStandardPane,  C, MakeFrame},
   {12, "FH33", "TFH33", "Continuity",      "Continuity",               "Continuity",               1, 12, enabledTimer(100),  kStandardPane,  C, MakeFrame},
