@@ -5,6 +5,7 @@
 #include "lessons/composition/H11.h"
 #include "lessons/composition/H12.h"
 #include "lessons/composition/H13.h"
+#include "lessons/composition/H14.h"
 #include "lessons/consolidation/H41.h"
 #include "lessons/consolidation/H42.h"
 #include "lessons/consolidation/H43.h"
@@ -32,8 +33,11 @@
 #include "lessons/shear/H53.h"
 #include "lessons/shear/H54.h"
 #include "lessons/shear/H55.h"
+#include "lessons/stress/H21.h"
 #include "lessons/stress/H22.h"
 #include "lessons/stress/H23.h"
+#include "lessons/stress/H24.h"
+#include "lessons/stress/H25.h"
 #include "shell/LessonWindow.h"
 
 namespace kavenor {
@@ -58,12 +62,12 @@ const LessonList kLessons{{
   { 1, "FH11", "TFH11", "Porosity",        "Porosity",                 "Porosity",                 1,  1, kNoTimer,           kStandardPane,  C, MakeFH11},
   { 2, "FH12", "TFH12", "Density",         "Density",                  "Density",                  1,  2, kDefaultTimer,      kStandardPane,  C, MakeFH12},
   { 3, "FH13", "TFH13", "Vol. weight",     "Volumetric weight",        "Volumetric weight",        1,  3, kDefaultTimer,      kStandardPane,  C, MakeFH13},
-  { 4, "FH14", "TFH14", "Water cont.",     "Water content",            "Water content",            1,  4, kDefaultTimer,      below(0.1L),    C, MakeFrame},
-  { 5, "FH21", "TFH21", "Stresses",        "Effective stress",         "Effective stress",         1,  5, kNoTimer,           kStandardPane,  C, MakeFrame},
+  { 4, "FH14", "TFH14", "Water cont.",     "Water content",            "Water content",            1,  4, kDefaultTimer,      below(0.1L),    C, MakeFH14},
+  { 5, "FH21", "TFH21", "Stresses",        "Effective stress",         "Effective stress",         1,  5, kNoTimer,           kStandardPane,  C, MakeFH21},
   { 6, "FH22", "TFH22", "Shake",           "Deformation of soils",     "Deformation of soils",     1,  6, kDefaultTimer,      ofWindow(0.84L), C, MakeFH22},
   { 7, "FH23", "TFH23", "Fill",            "Soil under water",         "Soil under water",         1,  7, kDefaultTimer,      ofWindow(0.84L), C, MakeFH23},
-  { 8, "FH24", "TFH24", "Archimedes",      "Archimedes",               "Archimedes",               1,  8, kNoTimer,           ofWindow(0.84L), P, MakeFrame},
-  { 9, "FH25", "TFH25", "Terzaghi",        "Terzaghi",                 "Terzaghi",                 1,  9, kNoTimer,           ofWindow(0.84L), P, MakeFrame},
+  { 8, "FH24", "TFH24", "Archimedes",      "Archimedes",               "Archimedes",               1,  8, kNoTimer,           ofWindow(0.84L), P, MakeFH24},
+  { 9, "FH25", "TFH25", "Terzaghi",        "Terzaghi",                 "Terzaghi",                 1,  9, kNoTimer,           ofWindow(0.84L), P, MakeFH25},
   {10, "FH31", "TFH31", "Darcy",           "Darcy",                    "Darcy",                    1, 10, enabledTimer(100),  kStandardPane,  C, MakeFH31},
   {11, "FH32", "TFH32", "Liquefaction",    "Liquefaction",             "Liquefaction",             1, 11, kDefaultTimer,      kStandardPane,  C, MakeFH32},
   {12, "FH33", "TFH33", "Continuity",      "Continuity",               "Continuity",               1, 12, enabledTimer(100),  kStandardPane,  C, MakeFH33},
