@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include "course/Lessons.h"
+#include "shell/TheoryPane.h"
 #include "shell/Widgets.h"
 
 namespace kavenor {
@@ -20,6 +21,7 @@ Course::Course() {
   menu_->OnExit([] { QCoreApplication::exit(0); });
   for (const LessonEntry& e : Lessons()) {
     lessons_[e.number - 1] = e.make(e);
+    lessons_[e.number - 1]->RichEdit()->EndComposition();
     lessons_[e.number - 1]->SetNavigator(this);
   }
   connect(qApp, &QGuiApplication::focusWindowChanged, this, &Course::FocusMovedTo);

@@ -127,6 +127,7 @@ void LessonWindow::Open() {
 void LessonWindow::Activate() {
   if (entry_.placement == PanePlacement::CreateAndActivate) PlacePane();
   FormActivate();
+  richEdit_->EndComposition();
 }
 
 void LessonWindow::ReturnButtonClick() {
@@ -138,6 +139,7 @@ void LessonWindow::ReturnButtonClick() {
 void LessonWindow::SystemRepaint() {
   if (entry_.placement == PanePlacement::Paint) PlacePane();
   if (paintConnected_) FormPaint();
+  richEdit_->EndComposition();
   update();
 }
 

@@ -73,6 +73,7 @@ TheoryPane::TheoryPane(QWidget* parent) : QTextEdit(parent) {
 }
 
 void TheoryPane::ResetPaneStyle() {
+  EndComposition();
   composed_.clear();
   clear();
   const QTextCharFormat format = defaultFormat();
@@ -80,7 +81,31 @@ void TheoryPane::ResetPaneStyle() {
   setCurrentCharFormat(format);
 }
 
+void TheoryPane::beginComposition() {
+  if (composing_) return;
+  composition_ = QTextCursor(document());
+  composition_.beginEditBlock();
+  composing_ = true;
+}
+
+void TheoryPane::EndComposition() {
+  if (!composing_) return;
+  composing_ = false;
+  composition_.endEditBlock();
+  composition_ = QTextCursor();
+  document()->clearUndoRedoStacks();
+  QTextCursor cursor = textCursor();
+  cursor.movePosition(QTextCursor::End);
+  setTextCursor(cursor);
+}
+
+void TheoryPane::showEvent(QShowEvent* event) {
+  EndComposition();
+  QTextEdit::showEvent(event);
+}
+
 void TheoryPane::appendRaw(const QString& text) {
+  beginComposition();
   QTextCursor cursor(document());
   cursor.movePosition(QTextCursor::End);
   const QTextCharFormat format = defaultFormat();
@@ -90,16 +115,10 @@ void TheoryPane::appendRaw(const QString& text) {
     if (!lines[i].isEmpty()) cursor.insertText(lines[i], format);
   }
   composed_ += text;
-  caretToEnd();
-}
-
-void TheoryPane::caretToEnd() {
-  QTextCursor cursor = textCursor();
-  cursor.movePosition(QTextCursor::End);
-  setTextCursor(cursor);
 }
 
 void TheoryPane::SetHeading(const QString& text) {
+  EndComposition();
   composed_.clear();
   clear();
   appendRaw(text);
@@ -125,6 +144,7 @@ void TheoryPane::StyleRun(int mark, int length, PaneStyle style) {
   if (mark < 0 || length <= 0 || mark >= composed_.size()) return;
   const int end = std::min<int>(mark + length, static_cast<int>(composed_.size()));
   const int from = documentPosition(mark), to = documentPosition(end);
+  beginComposition();
   QTextCursor cursor(document());
   for (int pos = from; pos < to; ++pos) {
     cursor.setPosition(pos);
@@ -154,6 +174,7 @@ void TheoryPane::AppendPieces(std::initializer_list<Piece> pieces) {
 }
 
 void TheoryPane::HomeCaret() {
+  EndComposition();
   QTextCursor cursor = textCursor();
   cursor.setPosition(0);
   setTextCursor(cursor);

@@ -11,10 +11,16 @@
 // lesson wrote, so restyling it to another face shows that letter again, and
 // styling it Symbol twice maps it once.
 //
+// A composition is one edit of the pane's document: it is laid out once, when
+// it ends (at HomeCaret, or when the window that composes it has finished its
+// handler, or at the latest when the pane is shown), and it is not in the
+// pane's undo history, so undo takes back only what the reader typed.
+//
 // The pane stays editable: typing into it changes only what it shows.
 
 #include <QList>
 #include <QString>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <initializer_list>
 #include <optional>
@@ -56,6 +62,9 @@ class TheoryPane : public QTextEdit {
   int TakeMark() const { return static_cast<int>(composed_.size()); }
   void StyleRun(int mark, int length, PaneStyle style);
   void HomeCaret();
+  // Ends the composition under way, if any: the text is laid out and the
+  // caret stands after the last character appended.
+  void EndComposition();
 
   // AppendPiece for each piece, with StyleRun at the mark before each styled
   // one; the result is the same as taking the marks and styling afterwards.
@@ -79,9 +88,13 @@ class TheoryPane : public QTextEdit {
  private:
   void appendRaw(const QString& text);
   int documentPosition(int mark) const;
-  void caretToEnd();
+  void beginComposition();
+
+  void showEvent(QShowEvent* event) override;
 
   QString composed_;
+  QTextCursor composition_;  // holds the open edit block
+  bool composing_ = false;
 };
 
 }  // namespace kavenor

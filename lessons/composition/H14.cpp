@@ -3,7 +3,6 @@
 #include <QPushButton>
 
 #include "shell/LayoutMetrics.h"
-#include "shell/PaneBatch.h"
 #include "shell/LessonTimer.h"
 #include "shell/TheoryPane.h"
 #include "shell/Widgets.h"
@@ -38,31 +37,27 @@ void TFH14::ComposeTheory() {
   TheoryPane& p = *RichEdit();
   p.ResetPaneStyle();
   p.SetHeading(QStringLiteral("Water content."));
-  {
-    // One layout for the whole text.
-    PaneBatch batch(p);
-    p.AppendLine(QStringLiteral(" "));
-    p.AppendLine(QStringLiteral(
-        "The water content of a soil sample is defined as the ratio of the weight of the water "
-        "and the weight of the particles. It can be determined by weighing a sample in its "
-        "natural state, and then weighing it again after the water has evaporated, for instance "
-        "by drying it in an oven. The temperature in the oven must not be so high that particles "
-        "such as peat are burned, but it must be high enough to let all the free water "
-        "evaporate. "));
-    p.AppendLine(QStringLiteral(" "));
-    p.AppendLine(QStringLiteral(
-        "If the volume of the original sample is known, the porosity can also be determined, "
-        "using the unit weight of the particles (see Lesson 3). The weight of the particles "
-        "divided by their unit weight gives the volume of the particles, and the volume of the "
-        "pores is the total volume minus the volume of the particles."));
-    p.AppendLine(QStringLiteral(" "));
-    p.AppendLine(QStringLiteral(
-        "Even the degree of saturation can be determined, because the volume of the water follows "
-        "from its weight, with a unit weight of water of 10 kN/m³. The degree of saturation is "
-        "the volume of the water divided by the volume of the pores. Because these values are "
-        "found by subtracting and dividing measured quantities, the result may be rather "
-        "inaccurate."));
-  }
+  p.AppendLine(QStringLiteral(" "));
+  p.AppendLine(QStringLiteral(
+      "The water content of a soil sample is defined as the ratio of the weight of the water "
+      "and the weight of the particles. It can be determined by weighing a sample in its "
+      "natural state, and then weighing it again after the water has evaporated, for instance "
+      "by drying it in an oven. The temperature in the oven must not be so high that particles "
+      "such as peat are burned, but it must be high enough to let all the free water "
+      "evaporate. "));
+  p.AppendLine(QStringLiteral(" "));
+  p.AppendLine(QStringLiteral(
+      "If the volume of the original sample is known, the porosity can also be determined, "
+      "using the unit weight of the particles (see Lesson 3). The weight of the particles "
+      "divided by their unit weight gives the volume of the particles, and the volume of the "
+      "pores is the total volume minus the volume of the particles."));
+  p.AppendLine(QStringLiteral(" "));
+  p.AppendLine(QStringLiteral(
+      "Even the degree of saturation can be determined, because the volume of the water follows "
+      "from its weight, with a unit weight of water of 10 kN/m³. The degree of saturation is "
+      "the volume of the water divided by the volume of the pores. Because these values are "
+      "found by subtracting and dividing measured quantities, the result may be rather "
+      "inaccurate."));
   // The caret stays after the last line.
 }
 

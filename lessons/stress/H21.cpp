@@ -1,7 +1,6 @@
 #include "lessons/stress/H21.h"
 
 #include "shell/LayoutMetrics.h"
-#include "shell/PaneBatch.h"
 #include "shell/TheoryPane.h"
 
 namespace kavenor {
@@ -32,39 +31,35 @@ void TFH21::ComposeTheory() {
   constexpr PaneStyle G = PaneStyle::GaramondFace;
   p.ResetPaneStyle();
   p.SetHeading(QStringLiteral("Effective stress."));
-  {
-    // One layout for the whole text.
-    PaneBatch batch(p);
-    p.EndLine(QString());
-    p.EndLine(QStringLiteral(" "));
-    p.AppendPieces({"In case of a system of ",
-                    "horizontal layers, with a uniform load on the surface, and ",
-                    "stationary groundwater, all stresses depend upon the depth only. ",
-                    "The vertical total stress in a point then ",
-                    "is equal to the integrated weight of ",
-                    "all the layers above that ",
-                    "point, plus an eventual surface load,"});
-    p.EndLine(QString());
-    p.AppendPieces({"    ", {"s = q + ", S}, {"S g d.", S, 3}});
-    p.EndLine(QString());
-    p.EndLine(QString());
-    p.AppendPieces({"If the water is at rest, the pore ",
-                    "water pressure follows from the depth below the phreatic surface,"});
-    p.EndLine(QString());
-    p.AppendPieces({"    p = ", {"g", S}, {"w h.", G}});
-    p.EndLine(QString());
-    p.EndLine(QString());
-    p.AppendPieces({"The effective stress then follows ", "from the relation : ",
-                    "Effective stress = Total stress - Pore water pressure, "});
-    p.EndLine(QString());
-    p.AppendPieces({"    ", {"s", S}, "'", " = ", {"s - p.", S}});
-    p.EndLine(QString());
-    p.EndLine(QString());
-    p.AppendPieces({"The effective stress is zero when ",
-                    "there are no forces transmitted between the particles in the ",
-                    "contact points. These forces govern the deformations of the ",
-                    "soil skeleton. See Lesson 2 and Lesson 3."});
-  }
+  p.EndLine(QString());
+  p.EndLine(QStringLiteral(" "));
+  p.AppendPieces({"In case of a system of ",
+                  "horizontal layers, with a uniform load on the surface, and ",
+                  "stationary groundwater, all stresses depend upon the depth only. ",
+                  "The vertical total stress in a point then ",
+                  "is equal to the integrated weight of ",
+                  "all the layers above that ",
+                  "point, plus an eventual surface load,"});
+  p.EndLine(QString());
+  p.AppendPieces({"    ", {"s = q + ", S}, {"S g d.", S, 3}});
+  p.EndLine(QString());
+  p.EndLine(QString());
+  p.AppendPieces({"If the water is at rest, the pore ",
+                  "water pressure follows from the depth below the phreatic surface,"});
+  p.EndLine(QString());
+  p.AppendPieces({"    p = ", {"g", S}, {"w h.", G}});
+  p.EndLine(QString());
+  p.EndLine(QString());
+  p.AppendPieces({"The effective stress then follows ", "from the relation : ",
+                  "Effective stress = Total stress - Pore water pressure, "});
+  p.EndLine(QString());
+  p.AppendPieces({"    ", {"s", S}, "'", " = ", {"s - p.", S}});
+  p.EndLine(QString());
+  p.EndLine(QString());
+  p.AppendPieces({"The effective stress is zero when ",
+                  "there are no forces transmitted between the particles in the ",
+                  "contact points. These forces govern the deformations of the ",
+                  "soil skeleton. See Lesson 2 and Lesson 3."});
   p.HomeCaret();
 }
 
