@@ -1,6 +1,7 @@
 #pragma once
 // The menu's picture: the leaning tower, 315 x 428 pixels in 256 colours,
-// drawn by the program itself.
+// our own drawing (tools/tower), made into a picture when the program is
+// built, so that starting the program only loads it.
 
 #include <QImage>
 

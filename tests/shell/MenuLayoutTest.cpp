@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "shell/LayoutMetrics.h"
+#include "shell/TowerPicture.h"
 #include "tests/support/TestSupport.h"
 
 namespace kavenor {
@@ -89,6 +90,11 @@ TEST(MainMenu, ControlsArePlacedByTheLayout) {
   EXPECT_EQ(memo->focusPolicy(), Qt::ClickFocus);
   EXPECT_FALSE(memo->toPlainText().isEmpty());
   EXPECT_FALSE(menu.findChild<QWidget*>("Image")->isEnabled());
+  // The tower picture the build drew, in 256 colours.
+  const QImage tower = TowerPicture();
+  EXPECT_EQ(tower.size(), QSize(315, 428));
+  EXPECT_EQ(tower.format(), QImage::Format_Indexed8);
+  EXPECT_EQ(menu.findChild<QWidget*>("Image")->size(), tower.size());
 }
 
 TEST(MainMenu, ThirtySixButtonsInThreeColumnsOfTwelve) {
