@@ -27,11 +27,17 @@ void LessonTimer::SetInterval(int milliseconds) {
   restart();
 }
 
+void LessonTimer::SetPaused(bool paused) {
+  if (paused_ == paused) return;
+  paused_ = paused;
+  restart();
+}
+
 void LessonTimer::restart() {
   // An interval below 10 ms runs at 10 ms: a shorter tick would run an
   // animation faster than it can be watched and wake the processor for
   // nothing. Interval() still reports what the lesson set.
-  if (Running() && !manualMode)
+  if (Running() && !manualMode && !paused_)
     timer_.start(std::max(interval_, kShortestInterval));
   else
     timer_.stop();

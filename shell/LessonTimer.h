@@ -36,6 +36,10 @@ class LessonTimer : public QObject {
 
   // Whether a tick would be delivered now: enabled, with a positive interval.
   bool Running() const { return enabled_ && interval_ > 0; }
+  // A paused timer keeps its settings but its real timer sleeps: for a hidden
+  // window whose ticks would change nothing.
+  void SetPaused(bool paused);
+  bool Paused() const { return paused_; }
   // Delivers one tick exactly as the timer would; nothing when not running.
   void Fire();
 
@@ -44,6 +48,7 @@ class LessonTimer : public QObject {
 
   QTimer timer_;
   bool enabled_ = false;
+  bool paused_ = false;
   int interval_ = 1000;
   std::function<void()> handler_;
 };

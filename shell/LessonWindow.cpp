@@ -103,7 +103,10 @@ LessonWindow::LessonWindow(const LessonEntry& entry, QWidget* parent)
 
   if (entry.timer.exists) {
     timer_ = std::make_unique<LessonTimer>();
-    timer_->OnTick([this] { TimerTimer(); });
+    timer_->OnTick([this] {
+      TimerTimer();
+      sleepIfAtRest();
+    });
     timer_->SetInterval(entry.timer.interval);
     timer_->SetEnabled(entry.timer.enabled);
   }
@@ -130,9 +133,14 @@ void LessonWindow::Activate() {
   richEdit_->EndComposition();
 }
 
+void LessonWindow::sleepIfAtRest() {
+  if (timer_ && !isVisible() && AtRest()) timer_->SetPaused(true);
+}
+
 void LessonWindow::ReturnButtonClick() {
   hide();
   WayOut();
+  sleepIfAtRest();
   if (navigator_) navigator_->ShowMenu();
 }
 
@@ -170,6 +178,7 @@ void LessonWindow::drawNow(const PendingFigure& pending) {
 
 void LessonWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  if (timer_) timer_->SetPaused(false);
   // A new showing: whatever a hidden-too-soon showing left pending is void.
   mapExposeAwaited_ = false;
   exposesOfTheShowing_ = 0;

@@ -66,6 +66,8 @@ class LessonWindow : public QWidget {
   void SystemRepaint();
 
   bool PaintConnected() const { return paintConnected_; }
+  // Whether the lesson is at rest (see AtRest).
+  bool Resting() const { return AtRest(); }
   LessonTimer* Timer() const { return timer_.get(); }
   TheoryPane* RichEdit() const { return richEdit_; }
   QPushButton* ReturnButton() const { return returnButton_; }
@@ -81,6 +83,12 @@ class LessonWindow : public QWidget {
   virtual void FormPaint() {}
   virtual void TimerTimer() {}
   virtual void WayOut() {}
+  // Whether a tick would change nothing that can be seen now, and would go
+  // on so until something other than a tick changes the lesson: no picture,
+  // no state that a later drawing or opening reads, no random number drawn.
+  // A hidden window at rest lets its timer sleep until it is shown again;
+  // the ticks it skips are ones that would have done nothing.
+  virtual bool AtRest() const { return false; }
 
   void ConnectPaint() { paintConnected_ = true; }
   // Places the pane by its row's rule.
@@ -99,6 +107,7 @@ class LessonWindow : public QWidget {
     QPoint at;
   };
   void drawNow(const PendingFigure& pending);
+  void sleepIfAtRest();
 
   const LessonEntry& entry_;
   Navigator* navigator_ = nullptr;

@@ -63,6 +63,8 @@ void TFH12::ShowCylinder() {
   ShowFigure(CylinderFigure(model_.Scene(AreaGlass())));
 }
 
+bool TFH12::AtRest() const { return model_.AtRest(); }
+
 std::unique_ptr<LessonWindow> MakeFH12(const LessonEntry& entry) {
   return std::make_unique<TFH12>(entry);
 }

@@ -29,6 +29,7 @@ class TFH12 : public LessonWindow {
  protected:
   void FormActivate() override;
   void TimerTimer() override;
+  bool AtRest() const override;
 
  private:
   void ComposeTheory();

@@ -53,6 +53,8 @@ void TFH13::ShowCylinder() {
   ShowFigure(CylinderFigure(model_.Scene(AreaGlass())));
 }
 
+bool TFH13::AtRest() const { return model_.AtRest(); }
+
 std::unique_ptr<LessonWindow> MakeFH13(const LessonEntry& entry) {
   return std::make_unique<TFH13>(entry);
 }

@@ -26,6 +26,7 @@ class TFH13 : public LessonWindow {
  protected:
   void FormActivate() override;
   void TimerTimer() override;
+  bool AtRest() const override;
 
  private:
   void ComposeTheory();

@@ -81,6 +81,9 @@ void TFH14::ButtonHeaterClick() { model_.HeaterOn = true; }
 
 void TFH14::WayOut() { model_.HeaterOn = false; }
 
+// With the heater off a tick does nothing (on the way back it is switched off).
+bool TFH14::AtRest() const { return !model_.HeaterOn; }
+
 std::unique_ptr<LessonWindow> MakeFH14(const LessonEntry& entry) {
   return std::make_unique<TFH14>(entry);
 }

@@ -30,6 +30,7 @@ class TFH14 : public LessonWindow {
   void FormActivate() override { ShowWetSample(); }
   void FormPaint() override { ShowWetSample(); }
   void TimerTimer() override;
+  bool AtRest() const override;
   void WayOut() override;
 
  private:

@@ -47,6 +47,8 @@ void TFH45::ComposeTheory() {
   p.HomeCaret();
 }
 
+bool TFH45::AtRest() const { return model_.AtRest(); }
+
 std::unique_ptr<LessonWindow> MakeFH45(const LessonEntry& entry) {
   return std::make_unique<TFH45>(entry);
 }

@@ -24,6 +24,7 @@ class TFH45 : public LessonWindow {
  protected:
   void FormActivate() override;
   void TimerTimer() override;
+  bool AtRest() const override;
 
  private:
   void ComposeTheory();

@@ -20,7 +20,7 @@ int SeriesTermCount(double T) {
 }
 
 bool IsochroneModel::Tick() {
-  if (TimeFactor >= 10) return false;
+  if (AtRest()) return false;
   TimeFactor = TimeFactor + 0.001;
   ComputePressures();
   return true;

@@ -44,6 +44,8 @@ struct IsochroneModel {
   // One timer tick: below T = 10, raise T by 0.001, compute the pressures and
   // return true (draw); from T = 10 on, change nothing and return false.
   bool Tick();
+  // From T = 10 on a tick changes nothing.
+  bool AtRest() const { return TimeFactor >= 10; }
   // Fills PorePressure[0 .. PointCount] for the current TimeFactor: zero at
   // both drained boundaries, the series in between. At T <= 0 the series has
   // no end; the pressures are then the state at the moment of loading, the

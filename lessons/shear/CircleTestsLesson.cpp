@@ -19,6 +19,10 @@ void CircleTestsLesson::TimerTimer() {
   drawCircles();
 }
 
+// Once both tests are done the picture no longer changes: the count that
+// goes on cycling is not drawn, and the next opening starts it afresh.
+bool CircleTestsLesson::AtRest() const { return model_.TestNumber == 3; }
+
 void CircleTestsLesson::drawCircles() {
   ShowFigure([m = model_, &tests = tests_](Canvas& c) { DrawCircleTests(c, m, tests); });
 }

@@ -21,6 +21,7 @@ class CircleTestsLesson : public LessonWindow {
  protected:
   void FormActivate() override;
   void TimerTimer() override;
+  bool AtRest() const override;
 
  private:
   void drawCircles();

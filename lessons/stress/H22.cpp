@@ -76,6 +76,8 @@ void TFH22::ButtonShakeClick() {
   ReturnButton()->setFocus(Qt::OtherFocusReason);
 }
 
+bool TFH22::AtRest() const { return model_.AtRest(); }
+
 std::unique_ptr<LessonWindow> MakeFH22(const LessonEntry& entry) {
   return std::make_unique<TFH22>(entry);
 }

@@ -30,6 +30,7 @@ class TFH22 : public LessonWindow {
   void FormActivate() override;
   void FormPaint() override;
   void TimerTimer() override;
+  bool AtRest() const override;
 
  private:
   void ComposeTheory();

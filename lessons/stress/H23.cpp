@@ -70,6 +70,8 @@ void TFH23::ButtonFillClick() {
   ReturnButton()->setFocus(Qt::OtherFocusReason);
 }
 
+bool TFH23::AtRest() const { return model_.AtRest(); }
+
 std::unique_ptr<LessonWindow> MakeFH23(const LessonEntry& entry) {
   return std::make_unique<TFH23>(entry);
 }

@@ -29,6 +29,7 @@ class TFH23 : public LessonWindow {
   void FormActivate() override;
   void FormPaint() override;
   void TimerTimer() override;
+  bool AtRest() const override;
 
  private:
   void ComposeTheory();

@@ -153,6 +153,43 @@ TEST(LessonTimers, RealTimersTickWhileHiddenAndNeverAtIntervalZero) {
   LessonTimer::SetManual(true);
 }
 
+// A hidden window whose ticks would change nothing lets its timer sleep, on
+// a tick or on the way back to the menu; showing it wakes the timer again.
+// A shown window's timer never sleeps.
+TEST(LessonTimers, AHiddenWindowAtRestSleepsUntilShown) {
+  LessonTimer::SetManual(false);
+  {
+    ProbeLesson probe(kProbeEntry, false);
+    const auto waitTicks = [&probe](int more) {
+      const int target = probe.ticks + more;
+      QElapsedTimer clock;
+      clock.start();
+      while (clock.elapsed() < 500 && probe.ticks < target) QTest::qWait(10);
+      return probe.ticks >= target;
+    };
+    EXPECT_TRUE(waitTicks(2));  // hidden but busy: it ticks
+    probe.atRest = true;
+    EXPECT_TRUE(waitTicks(1));  // the tick that finds it at rest puts it to sleep
+    EXPECT_TRUE(probe.Timer()->Paused());
+    EXPECT_EQ(probe.Timer()->RunningInterval(), -1);
+    EXPECT_FALSE(waitTicks(1));
+
+    probe.show();
+    EXPECT_FALSE(probe.Timer()->Paused());
+    EXPECT_TRUE(waitTicks(3));  // shown: it ticks, at rest or not
+    EXPECT_FALSE(probe.Timer()->Paused());
+
+    probe.ReturnButtonClick();  // hidden at rest: asleep at once
+    EXPECT_TRUE(probe.Timer()->Paused());
+    probe.atRest = false;
+    probe.Open();
+    probe.ReturnButtonClick();
+    EXPECT_FALSE(probe.Timer()->Paused());
+    EXPECT_TRUE(waitTicks(2));
+  }
+  LessonTimer::SetManual(true);
+}
+
 // An interval below 10 ms really runs at 10 ms; 10 ms and more stay exact.
 TEST(LessonTimers, IntervalsBelowTenMillisecondsRunAtTen) {
   LessonTimer::SetManual(false);

@@ -20,6 +20,7 @@ class ProbeLesson : public LessonWindow {
     });
   }
   int activations = 0, paints = 0, ticks = 0, wayOuts = 0, drawings = 0;
+  bool atRest = false;
 
  protected:
   void FormActivate() override { ++activations; }
@@ -29,6 +30,7 @@ class ProbeLesson : public LessonWindow {
   }
   void TimerTimer() override { ++ticks; }
   void WayOut() override { ++wayOuts; }
+  bool AtRest() const override { return atRest; }
 };
 
 // A 10 ms timer, the pane placed at creation.
