@@ -16,7 +16,7 @@ Course::Course() {
   // first; then the lessons, in lesson order.
   InstallAccessibleInterfaces();
   menu_ = std::make_unique<TFMainKavenor>(Lessons());
-  DescribeMenu(*menu_, Lessons());
+  MakeMenuAccessible(*menu_, Lessons());
   menu_->OnLessonButton([this](int number) { OpenLesson(number); });
   // Leave the event loop directly: quit() would first ask every window to
   // close, and the course's windows answer a close with the Menu button or
@@ -25,7 +25,7 @@ Course::Course() {
   for (const LessonEntry& e : Lessons()) {
     lessons_[e.number - 1] = e.make(e);
     lessons_[e.number - 1]->SetNavigator(this);
-    DescribeLesson(*lessons_[e.number - 1], QString::fromUtf8(FigureDescription(e.window)));
+    MakeLessonAccessible(*lessons_[e.number - 1], QString::fromUtf8(FigureDescription(e.window)));
   }
   for (const ControlName& c : ControlNames())
     if (LessonWindow* lesson = Find(QString::fromLatin1(c.window)))

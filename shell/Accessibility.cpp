@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QToolButton>
 
 #include "shell/LayoutMetrics.h"
@@ -119,7 +121,7 @@ void InstallAccessibleInterfaces() {
   installed = true;
 }
 
-void DescribeMenu(TFMainKavenor& menu, const LessonList& lessons) {
+void MakeMenuAccessible(TFMainKavenor& menu, const LessonList& lessons) {
   for (const LessonEntry& e : lessons)
     menu.ButtonLesson(e.number)->setAccessibleName(QString::fromLatin1(e.caption));
   menu.SpeedButtonEinde()->setAccessibleName(QStringLiteral("Exit program"));
@@ -129,15 +131,24 @@ void DescribeMenu(TFMainKavenor& menu, const LessonList& lessons) {
     memo->setAccessibleName(QStringLiteral("Welcome"));
   if (auto* picture = menu.findChild<QWidget*>(QStringLiteral("Image")))
     picture->setAccessibleName(menu.LabelFig()->text());
+  // The help glyph takes no focus, so the help has its key.
+  auto* help = new QShortcut(QKeySequence::HelpContents, &menu);
+  QObject::connect(help, &QShortcut::activated, &menu, &TFMainKavenor::SpeedButtonHelpClick);
 }
 
-void DescribeLesson(LessonWindow& lesson, const QString& figureDescription) {
+void MakeLessonAccessible(LessonWindow& lesson, const QString& figureDescription) {
   lesson.setProperty(kFigureProperty, figureDescription);
   lesson.ReturnSpeed()->setAccessibleName(QStringLiteral("Back to the menu"));
   lesson.ReturnButton()->setAccessibleDescription(QStringLiteral("Back to the menu"));
   TheoryPane* pane = lesson.RichEdit();
   pane->setAccessibleName(QStringLiteral("Theory"));
   pane->setTabChangesFocus(true);
+
+  // A scroll bar of the lesson's own sets a value (the centrifuge's speed),
+  // it scrolls no view: the arrow keys and the wheel move its thumb the way
+  // they point (towards "Fast" for Right), not inverted as for a view's.
+  for (QScrollBar* bar : lesson.findChildren<QScrollBar*>(Qt::FindDirectChildrenOnly))
+    if (bar->orientation() == Qt::Horizontal) bar->setInvertedControls(false);
 
   // The frame's controls are made before the lesson's own, the pane among
   // them; the pane comes last: Menu, the lesson's controls, the theory.

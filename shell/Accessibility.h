@@ -18,15 +18,16 @@ class TFMainKavenor;
 void InstallAccessibleInterfaces();
 
 // Names the menu's controls (the lesson buttons by their lessons' full
-// titles, the glyph buttons by what they do).
-void DescribeMenu(TFMainKavenor& menu, const LessonList& lessons);
+// titles, the glyph buttons by what they do), and gives the help its key, F1,
+// since its glyph button takes no focus.
+void MakeMenuAccessible(TFMainKavenor& menu, const LessonList& lessons);
 
 // Names a lesson window's frame controls, gives its figure the description,
 // and puts its theory pane last in its Tab order, after the lesson's own
 // controls; Tab leaves the pane instead of typing a tab into it.
-void DescribeLesson(LessonWindow& lesson, const QString& figureDescription);
+void MakeLessonAccessible(LessonWindow& lesson, const QString& figureDescription);
 
-// The description DescribeLesson gave the lesson's figure (empty before).
+// The description MakeLessonAccessible gave the lesson's figure (empty before).
 QString FigureDescriptionOf(const LessonWindow& lesson);
 
 }  // namespace kavenor
