@@ -74,7 +74,10 @@ class LessonWindowAccessible : public QAccessibleWidget {
     figure_ = new FigureAccessible(window);
     figureId_ = QAccessible::registerAccessibleInterface(figure_);
   }
-  ~LessonWindowAccessible() override { QAccessible::deleteAccessibleInterface(figureId_); }
+  ~LessonWindowAccessible() override {
+    if (QAccessible::accessibleInterface(figureId_) == figure_)
+      QAccessible::deleteAccessibleInterface(figureId_);
+  }
 
   int childCount() const override { return QAccessibleWidget::childCount() + 1; }
   QAccessibleInterface* child(int index) const override {
