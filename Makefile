@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench clean install package
 
 all: build
 
@@ -25,6 +25,15 @@ test: build
 
 bench: build
 	scripts/run-bench $(BUILD)
+
+# Installs into PREFIX (default /usr/local); DESTDIR, if set, is put in front.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, in $(BUILD): kavenor_<version>_<arch>.deb
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

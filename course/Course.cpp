@@ -4,7 +4,9 @@
 #include <QDialog>
 #include <QWindow>
 
+#include "course/FigureDescriptions.h"
 #include "course/Lessons.h"
+#include "shell/Accessibility.h"
 #include "shell/TheoryPane.h"
 #include "shell/Widgets.h"
 
@@ -13,7 +15,9 @@ namespace kavenor {
 Course::Course() {
   // The menu's creation fills the layout the lesson windows read, so it comes
   // first; then the lessons, in lesson order.
+  InstallAccessibleInterfaces();
   menu_ = std::make_unique<TFMainKavenor>(Lessons());
+  MakeMenuAccessible(*menu_, Lessons());
   menu_->OnLessonButton([this](int number) { OpenLesson(number); });
   // Leave the event loop directly: quit() would first ask every window to
   // close, and the course's windows answer a close with the Menu button or
@@ -23,7 +27,12 @@ Course::Course() {
     lessons_[e.number - 1] = e.make(e);
     lessons_[e.number - 1]->RichEdit()->EndComposition();
     lessons_[e.number - 1]->SetNavigator(this);
+    MakeLessonAccessible(*lessons_[e.number - 1], QString::fromUtf8(FigureDescription(e.window)));
   }
+  for (const ControlName& c : ControlNames())
+    if (LessonWindow* lesson = Find(QString::fromLatin1(c.window)))
+      if (auto* control = lesson->findChild<QWidget*>(QString::fromLatin1(c.control)))
+        control->setAccessibleName(QString::fromUtf8(c.name));
   connect(qApp, &QGuiApplication::focusWindowChanged, this, &Course::FocusMovedTo);
 }
 

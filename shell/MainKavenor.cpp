@@ -167,7 +167,10 @@ void TFMainKavenor::SpeedButtonHelpClick() {
   ScreenCentredBox box(QMessageBox::NoIcon, QStringLiteral("Kavenor"), shown, QMessageBox::Ok,
                        this);
   box.setObjectName(QStringLiteral("HelpBox"));
+  // Like Yes and No of the exit question, OK answers to its underlined letter.
+  box.button(QMessageBox::Ok)->setText(QStringLiteral("&OK"));
   box.exec();
+  TakeFocusBack();
 }
 
 void TFMainKavenor::BitBtnEindeClick() {
@@ -176,6 +179,13 @@ void TFMainKavenor::BitBtnEindeClick() {
   box.setObjectName(QStringLiteral("ExitQuestion"));
   box.setDefaultButton(QMessageBox::Yes);
   if (box.exec() == QMessageBox::Yes && onExit_) onExit_();
+  TakeFocusBack();
+}
+
+void TFMainKavenor::TakeFocusBack() {
+  // Without a window manager nobody gives the keyboard back to the menu when
+  // a dialog closes, and the keys would go nowhere.
+  if (isVisible() && !isActiveWindow()) BringToFront(this);
 }
 
 void TFMainKavenor::closeEvent(QCloseEvent* event) {

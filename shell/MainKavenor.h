@@ -48,6 +48,7 @@ class TFMainKavenor : public QWidget {
 
  private:
   void FormCreate(const LessonList& lessons);
+  void TakeFocusBack();
 
   std::function<void(int)> onLesson_;
   std::function<void()> onExit_;
