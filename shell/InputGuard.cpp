@@ -1,6 +1,7 @@
 #include "shell/InputGuard.h"
 
 #include <QApplication>
+#include <QList>
 #include <QWidget>
 #include <QWindow>
 
@@ -47,8 +48,33 @@ class InputGuard : public QObject {
 
  protected:
   bool eventFilter(QObject* receiver, QEvent* event) override {
+    if (event->type() == QEvent::Close && receiver->isWindowType()) return closeOnce(receiver, event);
     return isInput(event->type()) && addressedToHiddenWindow(receiver);
   }
+
+ private:
+  // A window answering a close request (the menu asking its exit question)
+  // gets no second one until it has answered: the toolkit would take the
+  // second for an accepted close and take the window away, leaving no window
+  // shown. The request is passed on here, marked, and a second one for the
+  // same window meanwhile is ignored.
+  bool closeOnce(QObject* window, QEvent* event) {
+    if (event == passing_) return false;
+    if (closing_.contains(window)) {
+      event->ignore();
+      return true;
+    }
+    closing_.append(window);
+    QEvent* outer = passing_;
+    passing_ = event;
+    QCoreApplication::sendEvent(window, event);
+    passing_ = outer;
+    closing_.removeOne(window);
+    return true;
+  }
+
+  QList<QObject*> closing_;
+  QEvent* passing_ = nullptr;
 };
 
 }  // namespace

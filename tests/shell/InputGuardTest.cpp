@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QTest>
 
 #include "tests/support/TestSupport.h"
@@ -108,6 +112,27 @@ TEST_F(HiddenWindowInput, TheShownWindowStillTakesKeysAndClicks) {
                     b->mapTo(&course.Menu(), b->rect().center()));
   test::Settle();
   EXPECT_EQ(visibleWindows(course).join(" ").toStdString(), "FH13");
+}
+
+TEST_F(HiddenWindowInput, ACloseRequestWhileTheExitQuestionEndsLeavesTheMenuShown) {
+  // Alt+F4 twice: the second close arrives after No was clicked, before the
+  // first question's loop has returned.
+  course.Menu().OnExit([] {});
+  bool asked = false;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    asked = true;
+    box->button(QMessageBox::No)->click();
+    QCloseEvent again;
+    QCoreApplication::sendEvent(course.Menu().windowHandle(), &again);
+  });
+  QCloseEvent first;
+  QCoreApplication::sendEvent(course.Menu().windowHandle(), &first);
+  test::Settle();
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(visibleWindows(course).join(" ").toStdString(), "FMainKavenor");
+  course.Menu().OnExit([] { QCoreApplication::exit(0); });
 }
 
 }  // namespace
