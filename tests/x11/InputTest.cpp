@@ -33,7 +33,7 @@ QStringList visibleWindows(Course& course) {
   return out;
 }
 QStringList mappedWindows() {
-  const QString ids = xdotool({"search", "--onlyvisible", "--pid",
+  const QString ids = xdotool({"search", "--all", "--onlyvisible", "--pid",
                                QString::number(QCoreApplication::applicationPid()), "."});
   QStringList names;
   for (const QString& id : ids.split('\n', Qt::SkipEmptyParts))
