@@ -353,7 +353,8 @@ class Driver : public QObject {
       } else {
         auto* data = new QMimeData;
         if (kind == QLatin1String("text")) data->setText(QStringLiteral("the sand settles\n"));
-        if (kind == QLatin1String("long")) data->setText(QString(2000, QLatin1Char('w')));
+        if (kind == QLatin1String("long"))
+          data->setText(QStringLiteral("water flows through the pores of the sand\n").repeated(40));
         QGuiApplication::clipboard()->setMimeData(data);
       }
       QTest::keyClick(handle(window), Qt::Key_V, Qt::ControlModifier);
