@@ -34,9 +34,9 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <QWindow>
-#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <map>
 #include <optional>
 #include <random>
 #include <set>
@@ -212,7 +212,9 @@ class Driver : public QObject {
     }
     const int index = next_++;
     if (progress) progress->done = index;
-    if (trace_) std::fprintf(stderr, "%d %s\n", index, qPrintable(events_[static_cast<std::size_t>(index)].text()));
+    if (trace_)
+      std::fprintf(stderr, "%d %s\n", index,
+                   qPrintable(events_[static_cast<std::size_t>(index)].text()));
     schedule();
     applying_.push_back(loopOwner());
     apply(events_[static_cast<std::size_t>(index)]);
@@ -277,8 +279,9 @@ class Driver : public QObject {
     return course(e.target);
   }
 
-  // A window the window system would deliver to: one a modal box blocks
-  // gets nothing from it (the toolkit's own event route checks that too).
+  // The window-system window of a top-level widget, made if need be: test
+  // events go through it, so the toolkit's own route (modality included)
+  // decides where they land.
   static QWindow* handle(QWidget* window) {
     window->winId();
     return window->windowHandle();
