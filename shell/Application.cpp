@@ -4,6 +4,7 @@
 #include <QStyleFactory>
 
 #include "shell/Fonts.h"
+#include "shell/InputGuard.h"
 
 namespace kavenor {
 
@@ -12,6 +13,7 @@ void InitialiseApplication() {
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setFont(Face(QString::fromLatin1(kSansFamily), 8));
   QApplication::setApplicationName(QStringLiteral("Kavenor"));
+  InstallInputGuard();
 }
 
 namespace {

@@ -3,8 +3,9 @@
 
 namespace kavenor {
 
-// Font faces, the widget style and the application's look; once, before any
-// window is created.
+// Font faces, the widget style, the application's look and the guard that
+// keeps hidden windows from acting on input; once, before any window is
+// created.
 void InitialiseApplication();
 
 // Leaves out the platform's notices that say nothing about the course (the

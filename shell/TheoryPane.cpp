@@ -1,5 +1,6 @@
 #include "shell/TheoryPane.h"
 
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -202,6 +203,19 @@ QList<TheoryPane::Run> TheoryPane::Runs() const {
     }
   }
   return runs;
+}
+
+// Qt 6.4's QWidgetTextControl::insertFromMimeData reads the first of the
+// source's formats without asking whether there is one, and on X11 a paste
+// with nobody owning the clipboard hands it data with no formats at all: the
+// program crashed on Ctrl+V. Such a paste (or a drop of nothing) inserts
+// nothing; real text goes on to the toolkit as before.
+bool TheoryPane::canInsertFromMimeData(const QMimeData* source) const {
+  return source && !source->formats().isEmpty() && QTextEdit::canInsertFromMimeData(source);
+}
+
+void TheoryPane::insertFromMimeData(const QMimeData* source) {
+  if (source && !source->formats().isEmpty()) QTextEdit::insertFromMimeData(source);
 }
 
 }  // namespace kavenor

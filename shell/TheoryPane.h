@@ -85,6 +85,11 @@ class TheoryPane : public QTextEdit {
   // The text's runs of equal style, as displayed, in order.
   QList<Run> Runs() const;
 
+ protected:
+  // Pasting or dropping inserts nothing when there is no data to insert.
+  bool canInsertFromMimeData(const QMimeData* source) const override;
+  void insertFromMimeData(const QMimeData* source) override;
+
  private:
   void appendRaw(const QString& text);
   int documentPosition(int mark) const;

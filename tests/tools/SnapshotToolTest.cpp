@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -21,7 +23,7 @@ struct ToolRun {
 ToolRun snapshot(const QStringList& args) {
   QProcess p;
   p.start(QStringLiteral(KAVENOR_SNAPSHOT), args);
-  p.waitForFinished(60000);
+  if (!p.waitForFinished(30000)) p.kill(), p.waitForFinished(5000);
   return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
           QString::fromLocal8Bit(p.readAllStandardError())};
 }
@@ -103,26 +105,103 @@ TEST_F(SnapshotTool, TheSameSeedGivesTheSamePicture) {
   EXPECT_EQ(QImage(file("a.png")), QImage(file("b.png")));
 }
 
-TEST_F(SnapshotTool, BadInputIsOneLineOnStderrAndExitCodeTwo) {
+TEST_F(SnapshotTool, BadInputIsOneLineOnStderrAndExitCodeTwoAndNothingWritten) {
   const QStringList cases[] = {
       {},
+      {"--window"},
       {"--window", "FH99"},
+      {"--window", "FH31", "--frames", "3"},
+      {"--window", "FH31", "--window", "FH11"},
+      {"--window", "FH31", "--seed", "x"},
+      {"--window", "FH31", "--seed", "+3"},
       {"--window", "FH31", "--steps", "jump:3"},
       {"--window", "FH31", "--steps", "tick:many"},
+      {"--window", "FH31", "--steps", "tick:+5"},
+      {"--window", "FH31", "--steps", "tick: 5"},
+      {"--window", "FH31", "--steps", "tick:-1"},
+      {"--window", "FH31", "--steps", "tick:99999999999"},
+      {"--window", "FH31", "--steps", "tick:1,,menu"},
+      {"--window", "FH31", "--steps", "expose:1"},
       {"--window", "FH31", "--steps", "click:NoSuchButton"},
       {"--window", "FH31", "--steps", "check:NoSuchBox=1"},
+      {"--window", "FH51", "--steps", "check:CheckBox=2"},
+      {"--window", "FH51", "--steps", "check:CheckBox=01x"},
       {"--window", "FH31", "--steps", "set:ReturnButton"},
-      {"--window", "FH31", "--seed", "x"},
-      {"--window", "FH31", "--frames", "3"},
-      {"--window"},
+      {"--window", "FH31", "--steps", "set:ReturnButton=1"},
+      {"--window", "FH31", "--steps", "answer:Maybe"},
+      // A step that needs its window shown, after the window went back.
+      {"--window", "FH31", "--steps", "menu,click:ReturnButton"},
+      // Answers without a box, boxes without an answer or with a wrong one.
+      {"--window", "FH31", "--steps", "answer:OK"},
+      {"--window", "FH31", "--steps", "tick:1,answer:OK"},
+      {"--window", "FMainKavenor", "--steps", "click:BitBtnEinde"},
+      {"--window", "FMainKavenor", "--steps", "click:SpeedButtonHelp"},
+      {"--window", "FMainKavenor", "--steps", "click:SpeedButtonHelp,answer:Yes"},
+      {"--window", "FMainKavenor", "--steps", "click:SpeedButtonEinde,answer:Yes,expose"},
+      // An output that cannot be written: the other one is not written either.
+      {"--window", "FH31", "--widgets", "/dev/full"},
+      {"--window", "FH31", "--widgets", "/no/such/folder/x.json"},
   };
   for (const QStringList& args : cases) {
+    SCOPED_TRACE(args.join(' ').toStdString());
     const QString png = file("bad.png");
+    QElapsedTimer clock;
+    clock.start();
     const ToolRun run = snapshot(QStringList(args) << "--png" << png);
-    EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+    EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.stderrText.trimmed().count('\n'), 0) << run.stderrText.toStdString();
-    EXPECT_FALSE(run.stderrText.trimmed().isEmpty());
-    EXPECT_FALSE(QFile::exists(png)) << args.join(' ').toStdString();
+    EXPECT_TRUE(run.stderrText.startsWith("kavenor-snapshot: ")) << run.stderrText.toStdString();
+    EXPECT_FALSE(QFile::exists(png));
+    EXPECT_LT(clock.elapsed(), 30000);
+  }
+}
+
+TEST_F(SnapshotTool, EveryStepIsCheckedBeforeTheFirstRuns) {
+  // A hundred million ticks would take minutes: the bad step after them is
+  // found first.
+  QElapsedTimer clock;
+  clock.start();
+  const ToolRun run = snapshot({"--window", "FH31", "--steps", "tick:100000000,click:Nothing"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_LT(clock.elapsed(), 20000);
+}
+
+TEST_F(SnapshotTool, AFailedOutputLeavesBothFilesAsTheyWere) {
+  const QString png = file("old.png"), json = file("old.json");
+  for (const QString& path : {png, json}) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("old");
+  }
+  const QStringList cases[] = {
+      {"--png", png, "--widgets", "/dev/full"},
+      {"--png", "/dev/full", "--widgets", json},
+      {"--png", png, "--widgets", dir.filePath("missing/x.json")},
+  };
+  for (const QStringList& outputs : cases) {
+    SCOPED_TRACE(outputs.join(' ').toStdString());
+    const ToolRun run = snapshot(QStringList{"--window", "FH11"} << outputs);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.stderrText.trimmed().count('\n'), 0) << run.stderrText.toStdString();
+    for (const QString& path : {png, json}) {
+      QFile f(path);
+      ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+      EXPECT_EQ(f.readAll(), "old") << path.toStdString();
+    }
+  }
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "a temporary file was left";
+}
+
+TEST_F(SnapshotTool, AnsweredMessageBoxesLetTheStepsGoOn) {
+  for (const char* steps : {"click:SpeedButtonHelp,answer:OK,click:ButtonLesson3",
+                            "click:BitBtnEinde,answer:No,expose",
+                            "click:SpeedButtonEinde,answer:Yes"}) {
+    SCOPED_TRACE(steps);
+    const ToolRun run = snapshot({"--window", "FMainKavenor", "--steps", steps, "--widgets",
+                                  file("menu.json")});
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText.toStdString();
+    EXPECT_TRUE(run.stderrText.isEmpty()) << run.stderrText.toStdString();
+    EXPECT_FALSE(readDump(file("menu.json")).isEmpty());
   }
 }
 

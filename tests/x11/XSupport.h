@@ -1,0 +1,43 @@
+#pragma once
+// Helpers of the X11 tests that drive the course as a person would: through
+// the X server, with xdotool, from outside the toolkit.
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+#include <functional>
+
+namespace kavenor::xtest {
+
+// Runs the event loop for a while, so the window system's answers arrive.
+inline void wait(int ms) { QTest::qWait(ms); }
+
+// Runs the event loop until `done` holds or `ms` have passed; whether it held.
+inline bool waitFor(const std::function<bool()>& done, int ms) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > ms) return false;
+    QTest::qWait(20);
+  }
+  return true;
+}
+
+// Runs xdotool and waits for it; its standard output.
+inline QString xdotool(const QStringList& args) {
+  QProcess p;
+  p.start(QStringLiteral("xdotool"), args);
+  p.waitForFinished(60000);
+  return QString::fromLatin1(p.readAllStandardOutput());
+}
+
+inline bool windowManagerRunning() {
+  QProcess p;
+  p.start(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"});
+  p.waitForFinished(5000);
+  return p.readAllStandardOutput().contains("window id");
+}
+
+}  // namespace kavenor::xtest
