@@ -26,17 +26,23 @@ QString shownText(const CanvasFont& f, const QString& text) {
 void Canvas::SetSize(int width, int height) {
   width = std::max(width, 0);
   height = std::max(height, 0);
+  origin_ = {};
   if (image_.width() == width && image_.height() == height) return;
   image_ = QImage(width, height, QImage::Format_RGB32);
   image_.fill(Qt::white);
 }
 
 void Canvas::plot(int x, int y, Rgb c) {
+  x -= origin_.x;
+  y -= origin_.y;
   if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
   reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = 0xFF000000u | c;
 }
 
 void Canvas::fillSpan(int y, int x0, int x1, Rgb c) {
+  y -= origin_.y;
+  x0 -= origin_.x;
+  x1 -= origin_.x;
   if (y < 0 || y >= image_.height()) return;
   x0 = std::max(x0, 0);
   x1 = std::min(x1, image_.width());
@@ -76,6 +82,7 @@ void Canvas::TextOut(int x, int y, const QString& text) {
   const QFontMetrics metrics(font);
   QPainter painter(&image_);
   painter.setRenderHint(QPainter::TextAntialiasing, false);
+  painter.translate(-origin_.x, -origin_.y);
   if (Brush.Style == BrushStyle::Solid)
     painter.fillRect(x, y, metrics.horizontalAdvance(shown), metrics.height(),
                      QColor::fromRgb(Brush.Color));

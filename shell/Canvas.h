@@ -3,7 +3,12 @@
 // antialiasing off. Its pixel conventions:
 //
 //  - integer coordinates, y downwards; SetSize(w, h) sizes the bitmap (a new
-//    size starts white; the same size keeps the last picture);
+//    size starts white; the same size keeps the last picture) and puts the
+//    origin back at (0, 0);
+//  - SetOrigin(o): from then on the point (x, y) of a drawing call is the
+//    bitmap's pixel (x - o.x, y - o.y), for a figure drawn in the coordinates
+//    of a larger surface (its window) on a bitmap that covers part of it.
+//    Pixel() reads the bitmap's own pixels, whatever the origin;
 //  - Rectangle(l, t, r, b): the brush fills and the pen outlines the pixels
 //    x in [l, r-1], y in [t, b-1]; FillRect fills the same pixels with the
 //    brush only; an empty or inverted box paints nothing;
@@ -66,6 +71,8 @@ class Canvas {
   CanvasFont Font;
 
   void SetSize(int width, int height);
+  void SetOrigin(Point origin) { origin_ = origin; }
+  Point Origin() const { return origin_; }
   int Width() const { return image_.width(); }
   int Height() const { return image_.height(); }
 
@@ -98,6 +105,8 @@ class Canvas {
 
  private:
   static void order(int& l, int& t, int& r, int& b);
+  // Every pixel a drawing call paints goes through these two, which take
+  // the origin off.
   void plot(int x, int y, Rgb c);
   void stampPen(int x, int y, Rgb c);
   void fillSpan(int y, int x0, int x1, Rgb c);  // [x0, x1)
@@ -105,6 +114,7 @@ class Canvas {
 
   QImage image_;
   Point penPos_;
+  Point origin_;
 };
 
 }  // namespace kavenor

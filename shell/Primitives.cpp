@@ -48,4 +48,15 @@ void DrawLine(Canvas& canvas, int x1, int y1, int x2, int y2) {
   canvas.LineTo(x2, y2);
 }
 
+void DrawAreaOutline(Canvas& canvas, int L, int T, int W, int H) {
+  canvas.Pen = CanvasPen{clBlack, PenStyle::Solid, 1};
+  canvas.Brush = CanvasBrush{clWhite, BrushStyle::Solid};
+  canvas.MoveTo(L, T);
+  canvas.LineTo(L, T + H);
+  canvas.LineTo(L + W, T + H);
+  canvas.LineTo(L + W, T);
+  canvas.LineTo(L, T);
+  canvas.FillRect(L + 1, T + 1, L + W, T + H);
+}
+
 }  // namespace kavenor

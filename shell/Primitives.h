@@ -14,6 +14,12 @@ void DrawArrow(Canvas& canvas, int x1, int y1, int x2, int y2);
 void DrawArrowWide(Canvas& canvas, int x1, int y1, int x2, int y2);
 void DrawLine(Canvas& canvas, int x1, int y1, int x2, int y2);
 
+// What a lesson drawing straight on its window starts with: the black
+// outline of the drawing area at (L, T), W x H (the lines run round it
+// through (L + W, T + H), so it covers (W + 1) x (H + 1) pixels), and a white
+// field inside it. Leaves the pen black and solid and the brush white.
+void DrawAreaOutline(Canvas& canvas, int L, int T, int W, int H);
+
 // The two head-stroke ends of an arrow, or false for an arrow without head.
 struct ArrowHead {
   Point left, right;

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "shell/Colors.h"
+#include "shell/Primitives.h"
 #include "shell/Random.h"
-#include "shell/ShiftedCanvas.h"
 
 namespace kavenor {
 
@@ -66,33 +66,33 @@ bool WaterContentModel::Tick() {
   return changed;
 }
 
-void DrawWaterContent(Canvas& canvas, const WaterContentModel& m) {
+void DrawWaterContent(Canvas& c, const WaterContentModel& m) {
   const WaterContentGeometry& g = m.Geometry();
   const int L = g.L, T = g.T, W = g.W, H = g.H;
-  canvas.SetSize(W + 1, H + 1);
-  ShiftedCanvas p(canvas, {L, T});
-  Canvas& c = p.Target();
+  c.SetSize(W + 1, H + 1);
+  // Drawn in window coordinates.
+  c.SetOrigin({L, T});
 
-  DrawAreaOutline(p, L, T, W, H);
+  DrawAreaOutline(c, L, T, W, H);
 
   // The table, and the container's walls, each 9 pixels lower outside.
-  p.Line(L + W / 10, g.yB, L + W - W / 10, g.yB);
+  DrawLine(c, L + W / 10, g.yB, L + W - W / 10, g.yB);
   c.Brush.Color = clSilver;
   const int outerTop = g.yB - H / 5 + H / 20;
-  p.Polygon({{g.xl, g.yB}, {g.xl, outerTop}, {g.xl + g.t, g.yTop}, {g.xl + g.t, g.yB}});
-  p.Polygon({{g.xr, g.yB}, {g.xr, outerTop}, {g.xr - g.t, g.yTop}, {g.xr - g.t, g.yB}});
+  c.Polygon({{g.xl, g.yB}, {g.xl, outerTop}, {g.xl + g.t, g.yTop}, {g.xl + g.t, g.yB}});
+  c.Polygon({{g.xr, g.yB}, {g.xr, outerTop}, {g.xr - g.t, g.yTop}, {g.xr - g.t, g.yB}});
 
   // The sample with its top line, and what the specks left on it.
   c.Brush.Color = clYellow;
-  p.FillRect(g.sL, g.yTop, g.sR, g.yB);
-  p.Line(g.sL, g.yTop, g.sR, g.yTop);
+  c.FillRect(g.sL, g.yTop, g.sR, g.yB);
+  DrawLine(c, g.sL, g.yTop, g.sR, g.yTop);
   for (int row = 0; row < m.SpeckRows(); ++row) {
     for (int col = 0; col < m.SpeckColumns(); ++col) {
       const int x = g.sL + col, y = g.yTop + row;
       const Speck s = m.At(x, y);
       if (s == Speck::None) continue;
       c.Pen.Color = s == Speck::Water ? clBlue : clYellow;
-      p.Line(x, y, x + 1, y);
+      DrawLine(c, x, y, x + 1, y);
     }
   }
 
@@ -100,17 +100,17 @@ void DrawWaterContent(Canvas& canvas, const WaterContentModel& m) {
   // warning above the container.
   c.Pen.Color = m.Hot ? clRed : clBlue;
   c.Brush.Color = m.Hot ? clRed : clBlue;
-  p.FillRect(g.sL, g.yB + 10, g.sR, g.yB + 20);
+  c.FillRect(g.sL, g.yB + 10, g.sR, g.yB + 20);
   if (!m.Hot) return;
   c.Pen.Color = clBlack;
   c.Brush.Color = clAqua;
   const int x = g.sL / 3, y = g.yB / 4;
-  p.Rectangle(x - 5, y + 14, x + 300, y + 62);
+  c.Rectangle(x - 5, y + 14, x + 300, y + 62);
   // The window's own font: the bold one of the frame.
   c.Font = CanvasFont{};
   c.Font.Bold = true;
-  p.TextOut(x, y + 20, QStringLiteral("Please be careful when removing sample"));
-  p.TextOut(x, y + 40, QStringLiteral("Container may be very hot !"));
+  c.TextOut(x, y + 20, QStringLiteral("Please be careful when removing sample"));
+  c.TextOut(x, y + 40, QStringLiteral("Container may be very hot !"));
 }
 
 }  // namespace kavenor

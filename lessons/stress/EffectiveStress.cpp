@@ -1,8 +1,8 @@
 #include "lessons/stress/EffectiveStress.h"
 
 #include "shell/Colors.h"
+#include "shell/Primitives.h"
 #include "shell/Random.h"
-#include "shell/ShiftedCanvas.h"
 
 namespace kavenor {
 
@@ -28,34 +28,34 @@ void EffectiveStressModel::Scatter() {
   }
 }
 
-void DrawEffectiveStress(Canvas& canvas, const EffectiveStressModel& m) {
+void DrawEffectiveStress(Canvas& c, const EffectiveStressModel& m) {
   const EffectiveStressGeometry& g = m.Geometry;
-  canvas.SetSize(g.W + 1, g.H + 1);
-  ShiftedCanvas p(canvas, {g.L, g.T});
-  Canvas& c = p.Target();
-  DrawAreaOutline(p, g.L, g.T, g.W, g.H);
+  c.SetSize(g.W + 1, g.H + 1);
+  // Drawn in window coordinates.
+  c.SetOrigin({g.L, g.T});
+  DrawAreaOutline(c, g.L, g.T, g.W, g.H);
 
   // The soil and its surface.
   c.Brush.Color = clYellow;
-  p.FillRect(g.x1, g.yS, g.x2, g.yB);
-  p.Line(g.x1, g.yS, g.x2, g.yS);
+  c.FillRect(g.x1, g.yS, g.x2, g.yB);
+  DrawLine(c, g.x1, g.yS, g.x2, g.yS);
 
   // The phreatic line, drawn double; the gaps of the dots take the soil's
   // colour.
   c.Pen.Color = clBlue;
   c.Pen.Style = PenStyle::Dot;
-  p.Line(g.x1 + 1, g.yW, g.x2, g.yW);
-  p.Line(g.x1 + 5, g.yW + 1, g.x2, g.yW + 1);
+  DrawLine(c, g.x1 + 1, g.yW, g.x2, g.yW);
+  DrawLine(c, g.x1 + 5, g.yW + 1, g.x2, g.yW + 1);
 
   // The surface load, a 15 pixel strip, with its top in blue.
   c.Brush.Color = clMaroon;
-  p.FillRect(g.x1, g.yS - 15, g.x2, g.yS);
+  c.FillRect(g.x1, g.yS - 15, g.x2, g.yS);
   c.Pen.Style = PenStyle::Solid;
-  p.Line(g.x1, g.yS - 15, g.x2, g.yS - 15);
+  DrawLine(c, g.x1, g.yS - 15, g.x2, g.yS - 15);
 
   // The water in the pores below the phreatic line.
   c.Brush.Color = clBlue;
-  for (const Point& dot : m.Dots) p.FillRect(dot.x, dot.y, dot.x + 1, dot.y + 1);
+  for (const Point& dot : m.Dots) c.FillRect(dot.x, dot.y, dot.x + 1, dot.y + 1);
 }
 
 }  // namespace kavenor

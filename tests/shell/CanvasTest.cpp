@@ -240,6 +240,31 @@ TEST(CanvasText, AnIndexCellSixPixelsRightOfASigmaLeavesItWhole) {
   EXPECT_GT(ink, 5);
 }
 
+// With an origin, drawing calls take the coordinates of a larger surface: each
+// paints the bitmap pixels of the same call without it, shifted by the origin.
+TEST(CanvasOrigin, ShiftsEveryDrawingCallAndSetSizePutsItBack) {
+  const auto draw = [](Canvas& c, int dx, int dy) {
+    c.MoveTo(2 + dx, 3 + dy);
+    c.LineTo(17 + dx, 9 + dy);
+    c.Brush.Color = clYellow;
+    c.Rectangle(4 + dx, 12 + dy, 12 + dx, 18 + dy);
+    c.Polygon({{20 + dx, 2 + dy}, {28 + dx, 10 + dy}, {18 + dx, 14 + dy}});
+    c.Ellipse(2 + dx, 20 + dy, 10 + dx, 27 + dy);
+    c.TextOut(14 + dx, 16 + dy, QStringLiteral("Ag"));
+  };
+  Canvas plain, shifted;
+  plain.SetSize(40, 30);
+  draw(plain, 0, 0);
+  shifted.SetSize(40, 30);
+  shifted.SetOrigin({100, 50});
+  draw(shifted, 100, 50);
+  EXPECT_EQ(shifted.Image(), plain.Image());
+  EXPECT_EQ(shifted.PenPos(), (Point{100 + 20, 50 + 2}));
+
+  shifted.SetSize(40, 30);
+  EXPECT_EQ(shifted.Origin(), (Point{0, 0}));
+}
+
 TEST(CanvasCopy, CopiesTheBitmapOrARectangleOfItInOneBlock) {
   Canvas c;
   c.SetSize(4, 3);
