@@ -79,6 +79,7 @@ void ShakeModel::Activate() {
   Fill.Grains.Scatter();
   ButtonVisible = false;
   ButtonEnabled = false;
+  ButtonShift = 0;
 }
 
 bool ShakeModel::Tick() {

@@ -123,11 +123,13 @@ class ShakeModel {
   int Interval = 0;    // ms the timer should run at; 0 until the lesson sets one
   bool ButtonVisible = false;
   bool ButtonEnabled = false;
-  // How far the button has moved from its place; a restart leaves it.
+  // How far the button has moved from its place.
   int ButtonShift = 0;
 
   // The lesson's activation: seed the generator from the clock, then a new
-  // fill at 50 ms a tick with the button hidden and disabled.
+  // fill at 50 ms a tick with the button hidden, disabled and back at its
+  // place (a restart in mid-jiggle would otherwise leave it 3 pixels off, and
+  // each further one could move it 3 more).
   void Activate();
   // The button.
   void Shake() { Shaking = 1; }

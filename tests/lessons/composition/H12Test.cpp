@@ -162,16 +162,16 @@ TEST(FH12Model, PressingShakeAgainChangesNothing) {
   EXPECT_EQ(State(again), State(once));
 }
 
-TEST(FH12Model, ActivationRestartsTheFillButLeavesTheButtonWhereItIs) {
+TEST(FH12Model, ActivationRestartsTheFillWithTheButtonAtItsPlace) {
   ShakeModel m = Shaking();
   TickTimes(m, 31);  // an odd count: the button stands 3 pixels left
   ASSERT_EQ(m.ButtonShift, -3);
   m.Activate();
-  EXPECT_EQ(State(m), std::make_tuple(0, 0, 0, 0, 0, 3, 10, 50, false, false, -3));
+  EXPECT_EQ(State(m), std::make_tuple(0, 0, 0, 0, 0, 3, 10, 50, false, false, 0));
   TickTimes(m, kFillTicks + 1);
   m.Shake();
   m.Tick();
-  EXPECT_EQ(m.ButtonShift, -6) << "the jiggle goes on from where the button stood";
+  EXPECT_EQ(m.ButtonShift, -3) << "the jiggle starts again from the button's place";
 }
 
 TEST(FH12Model, AtRestExactlyWhenTicksChangeNothing) {
@@ -396,8 +396,7 @@ TEST_F(FH12Window, TheButtonComesAfterTheFillAndShakes) {
   EXPECT_EQ(Window().Timer()->Interval(), 50);
   EXPECT_TRUE(ShowsItsModel());
   EXPECT_TRUE(Button().isHidden());
-  // Where an earlier test's jiggle left it.
-  const int home = 128 + Window().Model().ButtonShift;
+  const int home = 128;
   EXPECT_EQ(Button().x(), home);
 
   Fire(60);
@@ -442,7 +441,7 @@ TEST_F(FH12Window, ReopeningAndFocusFromADialogRestartTheFill) {
   EXPECT_EQ(Window().Model().Compaction, 0);
   EXPECT_TRUE(Button().isHidden());
   EXPECT_FALSE(Button().isEnabled());
-  EXPECT_EQ(Button().x(), shaken) << "the reset leaves the button's left edge";
+  EXPECT_EQ(Button().x(), 128) << "the reset puts the button back at its place, from " << shaken;
   Canvas water = test::Drawn(Window().Model().Scene(kGlass));
   test::ExpectLevels(water, 79, 173, "only water after reopening");
   EXPECT_TRUE(ShowsItsModel());
@@ -452,6 +451,29 @@ TEST_F(FH12Window, ReopeningAndFocusFromADialogRestartTheFill) {
   EXPECT_EQ(Window().Model().Fill.Tick, 0);
   EXPECT_EQ(Window().Timer()->Interval(), 50);
   EXPECT_TRUE(ShowsItsModel());
+}
+
+TEST_F(FH12Window, ReopeningsInMidJiggleNeverMoveTheButtonAway) {
+  // Each row leaves the lesson after that many shake ticks, odd ones with the
+  // button 3 pixels left of its place, then opens it again.
+  for (int shakeTicks : {1, 2, 41, 7, 10, 3}) {
+    SCOPED_TRACE(shakeTicks);
+    Open();
+    EXPECT_EQ(Button().x(), 128);
+    Fire(kFillTicks + 1);
+    Button().click();
+    Fire(shakeTicks);
+    EXPECT_EQ(Button().x(), shakeTicks % 2 ? 125 : 128);
+    Window().ReturnButtonClick();
+    test::Settle();
+  }
+  Open();
+  EXPECT_EQ(Button().x(), 128);
+  Fire(kFillTicks + 1);
+  EXPECT_EQ(Button().x(), 128) << "shown again at its place";
+  Button().click();
+  Fire(1);
+  EXPECT_EQ(Button().x(), 125);
 }
 
 }  // namespace
