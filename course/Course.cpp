@@ -7,6 +7,7 @@
 #include "course/FigureDescriptions.h"
 #include "course/Lessons.h"
 #include "shell/Accessibility.h"
+#include "shell/LessonTools.h"
 #include "shell/TheoryPane.h"
 #include "shell/Widgets.h"
 
@@ -66,7 +67,7 @@ void Course::FocusMovedTo(QWindow* window) {
   if (!widget) return;
   if (lastFocusWasDialog_)
     if (auto* lesson = qobject_cast<LessonWindow*>(widget)) lesson->Activate();
-  lastFocusWasDialog_ = qobject_cast<QDialog*>(widget) != nullptr;
+  lastFocusWasDialog_ = qobject_cast<QDialog*>(widget) != nullptr && !IsToolDialog(widget);
 }
 
 }  // namespace kavenor

@@ -57,6 +57,9 @@ constexpr auto C = PanePlacement::Create;
 constexpr auto P = PanePlacement::Paint;
 constexpr auto A = PanePlacement::CreateAndActivate;
 
+// The rows whose timer only redraws an unchanging picture.
+constexpr bool kRedrawOnly = true;
+
 // clang-format off
 const LessonList kLessons{{
   { 1, "FH11", "TFH11", "Porosity",        "Porosity",                 "Porosity",                 1,  1, kNoTimer,           kStandardPane,  C, MakeFH11},
@@ -79,7 +82,7 @@ const LessonList kLessons{{
   {18, "FH44", "TFH44", "Consolidation",   "Consolidation",            "Consolidation",            2,  6, kDefaultTimer,      below(0.3L),    C, MakeFH44},
   {19, "FH45", "TFH45", "Num. sol.",       "Numerical solution",       "Numerical solution",       2,  7, kDefaultTimer,      {PaneRule::OfStandard, 0.6L}, C, MakeFH45},
   {20, "FH51", "TFH51", "Mohr",            "Mohr",                     "Mohr",                     2,  8, disabledTimer(100), below(0.2L),    C, MakeFH51},
-  {21, "FH52", "TFH52", "Stress",          "Stress",                   "Stress",                   2,  9, kDefaultTimer,      kStandardPane,  C, MakeFH52},
+  {21, "FH52", "TFH52", "Stress",          "Stress",                   "Stress",                   2,  9, kDefaultTimer,      kStandardPane,  C, MakeFH52, kRedrawOnly},
   {22, "FH53", "TFH53", "Triaxial test",   "Triaxial test",            "Triaxial test",            2, 10, kDefaultTimer,      kStandardPane,  A, MakeFH53},
   {23, "FH54", "TFH54", "Drained test",    "Drained test",             "Drained test",             2, 11, kDefaultTimer,      kStandardPane,  C, MakeFH54},
   {24, "FH55", "TFH55", "Undrained test",  "Undrained test",           "Undrained test",           2, 12, kDefaultTimer,      kStandardPane,  C, MakeFH55},
@@ -88,7 +91,7 @@ const LessonList kLessons{{
   {27, "FH63", "TFH63", "Rankine",         "Rankine",                  "Rankine",                  3,  3, kNoTimer,           kStandardPane,  C, MakeFH63},
   {28, "FH64", "TFH64", "Active",          "Coulomb Active",           "Coulomb Active",           3,  4, kDefaultTimer,      ofWindow(0.84L), C, MakeFH64},
   {29, "FH65", "TFH65", "Passive",         "Coulomb Passive",          "Coulomb Passive",          3,  5, kDefaultTimer,      ofWindow(0.84L), C, MakeFH65},
-  {30, "FH66", "TFH66", "Sheet pile wall", "Sheet pile wall",          "Sheet pile wall",          3,  6, kDefaultTimer,      ofWindow(0.6L),  C, MakeFH66},
+  {30, "FH66", "TFH66", "Sheet pile wall", "Sheet pile wall",          "Sheet pile wall",          3,  6, kDefaultTimer,      ofWindow(0.6L),  C, MakeFH66, kRedrawOnly},
   {31, "FH71", "TFH71", "Limit analysis",  "Limit analysis",           "Limit analysis",           3,  7, enabledTimer(500),  kStandardPane,  C, MakeFH71},
   {32, "FH72", "TFH72", "Bearing cap.",    "Bearing capacity",         "Bearing capacity",         3,  8, kNoTimer,           kStandardPane,  C, MakeFH72},
   {33, "FH73", "TFH73", "Brinch Hansen",   "Brinch Hansen",            "Brinch Hansen",            3,  9, kNoTimer,           ofWindow(0.84L), C, MakeFH73},

@@ -50,7 +50,15 @@ struct LessonEntry {
   PaneRule pane;
   PanePlacement placement;
   LessonFactory make;
+  // A timer whose ticks only draw again the picture already shown: the
+  // lesson is as still as one without a timer, and there is nothing to pause.
+  bool ticksRedrawOnly = false;
 };
+
+// Whether the lesson's picture moves with its timer (what Pause applies to).
+inline bool Animated(const LessonEntry& entry) {
+  return entry.timer.exists && !entry.ticksRedrawOnly;
+}
 
 inline constexpr int kLessonCount = 36;
 using LessonList = std::array<LessonEntry, kLessonCount>;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include <xcb/xcb.h>
 
 #include "shell/LessonTimer.h"
+#include "shell/LessonTools.h"
 #include "shell/TheoryPane.h"
 #include "shell/Widgets.h"
 
@@ -103,13 +105,11 @@ LessonWindow::LessonWindow(const LessonEntry& entry, QWidget* parent)
 
   if (entry.timer.exists) {
     timer_ = std::make_unique<LessonTimer>();
-    timer_->OnTick([this] {
-      TimerTimer();
-      sleepIfAtRest();
-    });
+    timer_->OnTick([this] { tick(); });
     timer_->SetInterval(entry.timer.interval);
     timer_->SetEnabled(entry.timer.enabled);
   }
+  tools_ = std::make_unique<LessonTools>(*this);
 }
 
 LessonWindow::~LessonWindow() { MapExposeWatch::Instance().Forget(this); }
@@ -121,6 +121,7 @@ void LessonWindow::PlacePane() {
 }
 
 void LessonWindow::Open() {
+  SetHeld(false);  // a lesson opens running
   show();
   BringToFront(this);
   returnButton_->setFocus(Qt::OtherFocusReason);
@@ -137,8 +138,41 @@ void LessonWindow::sleepIfAtRest() {
   if (timer_ && !isVisible() && AtRest()) timer_->SetPaused(true);
 }
 
+void LessonWindow::tick() {
+  if (held_) return;
+  TimerTimer();
+  sleepIfAtRest();
+}
+
+void LessonWindow::SetHeld(bool held) {
+  if (held && !Animated(entry_)) return;
+  if (held_ == held) return;
+  held_ = held;
+  // The real timer sleeps while held; the ticks a manual timer still
+  // delivers do nothing.
+  if (timer_) timer_->SetPaused(held_);
+  tools_->Update();
+}
+
+void LessonWindow::StepHeld() {
+  if (!held_ || !timer_ || !timer_->Running()) return;
+  TimerTimer();
+  sleepIfAtRest();
+}
+
+void LessonWindow::Restart() {
+  // Leaving and opening again, without the window going away: the way back
+  // (some lessons start their animation again there), the activation, and
+  // the repaint a showing brings.
+  SetHeld(false);
+  WayOut();
+  Activate();
+  SystemRepaint();
+}
+
 void LessonWindow::ReturnButtonClick() {
   hide();
+  SetHeld(false);
   WayOut();
   sleepIfAtRest();
   if (navigator_) navigator_->ShowMenu();
@@ -173,7 +207,12 @@ void LessonWindow::drawNow(const PendingFigure& pending) {
     surface_.fill(Qt::transparent);
   }
   canvasBitmap_.CopyTo(surface_, pending.at.x(), pending.at.y());
-  update(QRect(pending.at, QSize(canvasBitmap_.Width(), canvasBitmap_.Height())));
+  const QRect copied =
+      QRect(pending.at, QSize(canvasBitmap_.Width(), canvasBitmap_.Height())) & surface_.rect();
+  const bool first = pictureRect_.isEmpty();
+  pictureRect_ |= copied;
+  if (first && tools_) tools_->Update();
+  update(copied);
 }
 
 void LessonWindow::showEvent(QShowEvent* event) {
@@ -214,6 +253,13 @@ void LessonWindow::closeEvent(QCloseEvent* event) {
   // ever hidden, and the menu comes back.
   event->ignore();
   if (isVisible()) ReturnButtonClick();
+}
+
+void LessonWindow::contextMenuEvent(QContextMenuEvent* event) {
+  // Reached by the clicks and keys no control of the lesson took for itself.
+  tools_->ShowMenu(event->reason() == QContextMenuEvent::Mouse ? std::optional(event->globalPos())
+                                                              : std::nullopt);
+  event->accept();
 }
 
 }  // namespace kavenor

@@ -35,6 +35,7 @@ class QToolButton;
 namespace kavenor {
 
 class LessonTimer;
+class LessonTools;
 class TheoryPane;
 
 // Where lessons go back to: the application's menu.
@@ -78,6 +79,25 @@ class LessonWindow : public QWidget {
   // copied yet; null before the first drawing), in window coordinates.
   const QImage& Surface() const { return surface_; }
 
+  // The classroom tools (see LessonTools): reached through the context menu
+  // and the shortcuts it shows; unused, they change nothing.
+  LessonTools& Tools() const { return *tools_; }
+  // Holding: while held, the lesson's own ticks do nothing and its picture
+  // stands still. Only a lesson whose picture moves with its timer is held;
+  // leaving the lesson or restarting it lets go.
+  void SetHeld(bool held);
+  bool Held() const { return held_; }
+  // One tick of a held lesson, exactly what its timer's tick does (nothing
+  // while the timer is off).
+  void StepHeld();
+  // What leaving the lesson and opening it again from the menu does to it,
+  // in its window: the way back, the activation and the repaint of the
+  // showing; a held lesson is let go.
+  void Restart();
+  // Where the window shows its own drawing: every place a figure was copied
+  // to so far (empty before the first drawing), in window coordinates.
+  QRect PictureRect() const { return pictureRect_; }
+
  protected:
   virtual void FormActivate() {}
   virtual void FormPaint() {}
@@ -99,6 +119,7 @@ class LessonWindow : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -108,6 +129,7 @@ class LessonWindow : public QWidget {
   };
   void drawNow(const PendingFigure& pending);
   void sleepIfAtRest();
+  void tick();
 
   const LessonEntry& entry_;
   Navigator* navigator_ = nullptr;
@@ -118,6 +140,9 @@ class LessonWindow : public QWidget {
   std::unique_ptr<LessonTimer> timer_;
   Canvas canvasBitmap_;
   QImage surface_;
+  QRect pictureRect_;
+  std::unique_ptr<LessonTools> tools_;
+  bool held_ = false;
   std::vector<PendingFigure> pending_;  // in the order asked, one a destination
   bool paintConnected_ = false;
   bool exposeWatched_ = false;

@@ -14,9 +14,13 @@
 //   expose               a repaint asked by the window system
 //   menu                 back to the menu
 //   open                 open the window again
+//   pause, resume        hold the lesson's animation, let it go on (Pause / Resume)
+//   step                 one tick of the held lesson (Step)
+//   restart              start the lesson again in its window (Restart)
 //   answer:Yes|No|OK     answers the message box the step before opened
 // S, N, INDEX and VALUE are plain unsigned decimal numbers. Every step is
-// checked before the first runs. A step that opens a message box must be
+// checked before the first runs: pause only where the lesson's timer moves its
+// picture, step and resume only while it is paused. A step that opens a message box must be
 // followed by an answer.
 //
 // Bad input, or an output that cannot be written completely: one line on
@@ -47,6 +51,7 @@
 #include "course/Course.h"
 #include "course/Lessons.h"
 #include "shell/LessonTimer.h"
+#include "shell/LessonTools.h"
 #include "shell/Random.h"
 #include "shell/TheoryPane.h"
 
@@ -111,7 +116,7 @@ Options parse(const QStringList& args) {
   return o;
 }
 
-enum class Verb { Tick, Click, Select, Check, Set, Expose, Menu, Open, Answer };
+enum class Verb { Tick, Click, Select, Check, Set, Expose, Menu, Open, Answer, Pause, Resume, StepHeld, Restart };
 
 struct Step {
   QString text;  // as given, for messages
@@ -125,7 +130,7 @@ struct Step {
 Step parseStep(const QString& text) {
   static const QRegularExpression form(QStringLiteral(
       "^(?:(tick):([0-9]+)|(click):(\\w+)|(select|check|set):(\\w+)=([0-9]+)|"
-      "(expose|menu|open)|(answer):(Yes|No|OK))$"));
+      "(expose|menu|open|pause|resume|step|restart)|(answer):(Yes|No|OK))$"));
   const QRegularExpressionMatch m = form.match(text);
   if (!m.hasMatch()) fail(QStringLiteral("unknown step \"%1\"").arg(text));
   Step s;
@@ -152,9 +157,13 @@ Step parseStep(const QString& text) {
       fail(QStringLiteral("step %1: a check box is set to 0 or 1").arg(text));
   } else if (!m.captured(8).isEmpty()) {
     const QString verb = m.captured(8);
-    s.verb = verb == QLatin1String("expose") ? Verb::Expose
-             : verb == QLatin1String("menu")  ? Verb::Menu
-                                              : Verb::Open;
+    s.verb = verb == QLatin1String("expose")   ? Verb::Expose
+             : verb == QLatin1String("menu")    ? Verb::Menu
+             : verb == QLatin1String("open")    ? Verb::Open
+             : verb == QLatin1String("pause")   ? Verb::Pause
+             : verb == QLatin1String("resume")  ? Verb::Resume
+             : verb == QLatin1String("step")    ? Verb::StepHeld
+                                                : Verb::Restart;
   } else {
     s.verb = Verb::Answer;
     const QString button = m.captured(10);
@@ -188,8 +197,27 @@ class Runner {
 
   // Finds each step's control and checks its number against it.
   void check(const std::vector<Step>& steps) {
+    bool held = false;
     for (const Step& s : steps) {
       switch (s.verb) {
+        case Verb::Pause:
+          if (!lesson_ || !Animated(lesson_->Entry()))
+            fail(QStringLiteral("step %1: %2 has no animation to pause")
+                     .arg(s.text, target_->objectName()));
+          if (held) fail(QStringLiteral("step %1: the lesson is paused already").arg(s.text));
+          held = true;
+          break;
+        case Verb::Resume:
+        case Verb::StepHeld:
+          if (!held) fail(QStringLiteral("step %1 comes while the lesson is not paused").arg(s.text));
+          if (s.verb == Verb::Resume) held = false;
+          break;
+        case Verb::Restart:
+          if (!lesson_) fail(QStringLiteral("step %1: the menu is no lesson").arg(s.text));
+          held = false;
+          break;
+        case Verb::Menu:
+        case Verb::Open: held = false; break;
         case Verb::Click: control<QAbstractButton>(s); break;
         case Verb::Check: control<QCheckBox>(s); break;
         case Verb::Select: {
@@ -289,6 +317,19 @@ class Runner {
         break;
       case Verb::Open: open(); break;
       case Verb::Answer: break;
+      case Verb::Pause:
+      case Verb::Resume:
+        needShown(s);
+        lesson_->Tools().Action(LessonTools::Pause)->trigger();
+        break;
+      case Verb::StepHeld:
+        needShown(s);
+        lesson_->Tools().Action(LessonTools::Step)->trigger();
+        break;
+      case Verb::Restart:
+        needShown(s);
+        lesson_->Tools().Action(LessonTools::Restart)->trigger();
+        break;
     }
   }
 

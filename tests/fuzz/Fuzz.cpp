@@ -7,7 +7,10 @@
 // clicks at random points and on controls, keys (Tab, Shift+Tab, Space,
 // Enter, Escape, End, arrows, letters, Ctrl+A, Ctrl+V, Delete), typing and
 // pasting, the wheel, close requests, exposes, focus changes, timer ticks of
-// every window and answers to the message boxes. Most go where a person's
+// every window, answers to the message boxes, and the lesson tools through
+// their shortcuts and menu (Pause, Step, Restart, copying, saving, printing;
+// the file and print dialogs are answered in place of the person: a file in
+// a folder of the run, a place that cannot be written, or a cancel). Most go where a person's
 // input goes (the shown window, its open message box or popup); some go to a
 // window of the course chosen at random, hidden or not, as input still queued
 // for a window that has just gone would. Windows and their controls are taken
@@ -28,6 +31,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
+#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,6 +40,7 @@
 #include <QWindow>
 #include <cstdio>
 #include <fcntl.h>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <random>
@@ -47,6 +52,7 @@
 #include "course/Course.h"
 #include "course/Lessons.h"
 #include "shell/LessonTimer.h"
+#include "shell/LessonTools.h"
 #include "shell/Random.h"
 
 using namespace kavenor;
@@ -59,7 +65,7 @@ namespace {
 
 struct Event {
   QString verb;    // click, rclick, dclick, control, key, type, paste, wheel,
-                   // close, expose, focus, tick, answer
+                   // close, expose, focus, tick, answer, tool
   QString target;  // "shown" or a window name ("other": another application)
   QStringList args;
   QString text() const { return (QStringList{verb, target} + args).join(QLatin1Char(' ')); }
@@ -79,6 +85,25 @@ QStringList windowNames() {
   return names;
 }
 
+// The lesson tools, by the keys that reach them ("menu": Shift+F10).
+struct ToolKey {
+  const char* name;
+  Qt::Key key;
+  Qt::KeyboardModifiers modifiers;
+};
+const ToolKey kToolKeys[] = {
+    {"pause", Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier},
+    {"step", Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier},
+    {"restart", Qt::Key_R, Qt::ControlModifier},
+    {"copypicture", Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier},
+    {"savepicture", Qt::Key_S, Qt::ControlModifier},
+    {"copytheory", Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier},
+    {"print", Qt::Key_P, Qt::ControlModifier},
+    {"menu", Qt::Key_F10, Qt::ShiftModifier},
+};
+// How the next file or print dialog is answered.
+const QStringList kDialogAnswers = {"file", "unwritable", "cancel"};
+
 const QStringList kKeys = {"Tab", "Backtab", "Space", "Return", "Escape", "End", "Home",
                            "Left", "Right", "Up", "Down", "Delete", "A", "V", "x", "7"};
 
@@ -93,7 +118,7 @@ std::vector<Event> generate(quint64 seed, int count) {
     // One event in ten goes to a window chosen at random, shown or hidden.
     e.target = below(10) == 0 ? windows[below(static_cast<int>(windows.size()))]
                               : QStringLiteral("shown");
-    const int kind = below(100);
+    const int kind = below(106);
     const QString x = QString::number(below(754)), y = QString::number(below(533));
     if (kind < 30) {
       e.verb = "control";
@@ -129,6 +154,10 @@ std::vector<Event> generate(quint64 seed, int count) {
       e.verb = "tick";
       e.target = windows[below(static_cast<int>(windows.size()))];
       e.args = {QString::number(1 + below(20))};
+    } else if (kind >= 100) {
+      e.verb = "tool";
+      e.args = {kToolKeys[below(static_cast<int>(std::size(kToolKeys)))].name,
+                kDialogAnswers[below(static_cast<int>(kDialogAnswers.size()))]};
     } else {
       e.verb = "answer";
       static const char* answers[] = {"Yes", "No", "OK", "Return", "Escape"};
@@ -138,6 +167,39 @@ std::vector<Event> generate(quint64 seed, int count) {
   }
   return events;
 }
+
+// ---------------------------------------------------------------------------
+// The file and print dialogs of the lesson tools, answered as the last tool
+// event said: a file in a folder of the run, a file in a folder that does not
+// exist, or a cancel. (The toolkit's own dialogs would need a person.)
+
+class ToolDialogs : public LessonToolDialogs {
+ public:
+  ToolDialogs() { SetLessonToolDialogs(this); }
+  ~ToolDialogs() override { SetLessonToolDialogs(nullptr); }
+  QString answer = QStringLiteral("cancel");
+
+  QString PictureFileName(QWidget*, const QString&) override {
+    return place(QStringLiteral("picture-%1.png"));
+  }
+  bool SetUpPrinter(QWidget*, QPrinter& printer) override {
+    const QString file = place(QStringLiteral("lesson-%1.pdf"));
+    if (file.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    return true;
+  }
+
+ private:
+  QString place(const QString& pattern) {
+    if (answer == QLatin1String("cancel")) return {};
+    const QString name = pattern.arg(++files_ % 4);  // a few files, written over
+    return answer == QLatin1String("file") ? folder_.filePath(name)
+                                           : folder_.filePath(QStringLiteral("missing/") + name);
+  }
+  QTemporaryDir folder_;
+  int files_ = 0;
+};
 
 // ---------------------------------------------------------------------------
 // The run: a fresh course, the events one by one, the checks after each.
@@ -389,6 +451,12 @@ class Driver : public QObject {
       if (auto* lesson = qobject_cast<LessonWindow*>(window))
         if (LessonTimer* timer = lesson->Timer())
           for (int i = arg(0); i > 0; --i) timer->Fire();
+    } else if (e.verb == QLatin1String("tool")) {
+      for (const ToolKey& t : kToolKeys)
+        if (e.args.value(0) == QLatin1String(t.name)) {
+          dialogs_.answer = e.args.value(1);
+          QTest::keyClick(handle(window), t.key, t.modifiers);
+        }
     } else if (e.verb == QLatin1String("answer")) {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box) return;
@@ -412,6 +480,7 @@ class Driver : public QObject {
   }
 
   Course& course_;
+  ToolDialogs dialogs_;
   std::vector<Event> events_;
   QList<QWidget*> windows_;
   QWidget other_;

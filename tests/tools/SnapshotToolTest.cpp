@@ -138,6 +138,18 @@ TEST_F(SnapshotTool, BadInputIsOneLineOnStderrAndExitCodeTwoAndNothingWritten) {
       {"--window", "FMainKavenor", "--steps", "click:SpeedButtonHelp"},
       {"--window", "FMainKavenor", "--steps", "click:SpeedButtonHelp,answer:Yes"},
       {"--window", "FMainKavenor", "--steps", "click:SpeedButtonEinde,answer:Yes,expose"},
+      // The lesson tools: pause only a moving lesson, step and resume only
+      // while it is paused, restart only a lesson.
+      {"--window", "FH11", "--steps", "pause"},
+      {"--window", "FMainKavenor", "--steps", "pause"},
+      {"--window", "FMainKavenor", "--steps", "restart"},
+      {"--window", "FH31", "--steps", "step"},
+      {"--window", "FH31", "--steps", "resume"},
+      {"--window", "FH31", "--steps", "pause,pause"},
+      {"--window", "FH31", "--steps", "pause,resume,step"},
+      {"--window", "FH31", "--steps", "pause,restart,step"},
+      {"--window", "FH31", "--steps", "pause,menu,open,step"},
+      {"--window", "FH31", "--steps", "step:1"},
       // An output that cannot be written: the other one is not written either.
       {"--window", "FH31", "--widgets", "/dev/full"},
       {"--window", "FH31", "--widgets", "/no/such/folder/x.json"},
@@ -153,6 +165,28 @@ TEST_F(SnapshotTool, BadInputIsOneLineOnStderrAndExitCodeTwoAndNothingWritten) {
     EXPECT_TRUE(run.stderrText.startsWith("kavenor-snapshot: ")) << run.stderrText.toStdString();
     EXPECT_FALSE(QFile::exists(png));
     EXPECT_LT(clock.elapsed(), 30000);
+  }
+}
+
+TEST_F(SnapshotTool, PausedTicksChangeNothingAndAStepIsOneTick) {
+  const struct {
+    const char* steps;
+    const char* same;  // steps giving the same picture
+  } cases[] = {
+      {"tick:40,pause,tick:50", "tick:40"},
+      {"tick:40,pause,tick:50,step,step", "tick:42"},
+      {"tick:40,pause,resume,tick:2", "tick:42"},
+      {"tick:40,restart,tick:5", "tick:40,menu,open,tick:5"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.steps);
+    ASSERT_EQ(snapshot({"--window", "FH31", "--seed", "3", "--steps", c.steps, "--png", file("a.png")})
+                  .exitCode,
+              0);
+    ASSERT_EQ(snapshot({"--window", "FH31", "--seed", "3", "--steps", c.same, "--png", file("b.png")})
+                  .exitCode,
+              0);
+    EXPECT_EQ(QImage(file("a.png")), QImage(file("b.png")));
   }
 }
 

@@ -14,6 +14,7 @@
 #include "course/Lessons.h"
 #include "shell/LayoutMetrics.h"
 #include "shell/LessonTimer.h"
+#include "shell/LessonTools.h"
 #include "shell/TheoryPane.h"
 #include "shell/TowerPicture.h"
 #include "tests/support/TestSupport.h"
@@ -117,6 +118,27 @@ TEST(HighDensity, EveryFigureIsItsPictureScaledWithoutSmoothing) {
         controls.push_back(w->geometry());
     EXPECT_EQ(compare(shown, lesson.Surface(), area, lesson.palette().color(QPalette::Window).rgb(),
                       controls),
+              "");
+    lesson.ReturnButtonClick();
+  }
+}
+
+// Copy picture gives the figure as the screen shows it: at the screen's scale,
+// every pixel enlarged, not smoothed.
+TEST(HighDensity, CopiedPictureIsAtTheScreensScale) {
+  Course& course = test::SharedCourse();
+  for (const char* window : {"FH31", "FH63"}) {  // one picture, and two
+    SCOPED_TRACE(window);
+    const LessonEntry& e = *FindLesson(window);
+    course.OpenLesson(e.number);
+    test::Settle();
+    LessonWindow& lesson = course.Lesson(e.number);
+    const QRect shown = lesson.PictureRect();
+    const QImage picture = lesson.Tools().Picture();
+    EXPECT_DOUBLE_EQ(picture.devicePixelRatio(), scale());
+    EXPECT_EQ(picture.size(), QSize(qRound(shown.width() * scale()), qRound(shown.height() * scale())));
+    EXPECT_EQ(compare(picture, lesson.Surface().copy(shown), QRect(QPoint(), shown.size()),
+                      lesson.palette().color(QPalette::Window).rgb()),
               "");
     lesson.ReturnButtonClick();
   }
