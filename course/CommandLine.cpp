@@ -40,7 +40,7 @@ std::optional<std::uint64_t> seedNumber(const QString& text) {
 
 QString UsageLine() {
   return QStringLiteral(
-      "Usage: kavenor [--scale FACTOR] [--seed N] | --help | --version");
+      "Usage: kavenor [--scale FACTOR] [--seed N] [--handout FILE.pdf] | --help | --version");
 }
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -58,12 +58,18 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                      "to 4 (2: twice as wide and high, pixel for pixel), for a projector or "
                      "a large screen."),
       QStringLiteral("FACTOR"));
+  const QCommandLineOption handout(
+      QStringLiteral("handout"),
+      QStringLiteral("Writes the whole course as one PDF to FILE.pdf without showing a "
+                     "window, and exits: a title page, then every chapter and lesson with "
+                     "its pictures and theory, with bookmarks for them."),
+      QStringLiteral("FILE.pdf"));
   const QCommandLineOption seed(
       QStringLiteral("seed"),
-      QStringLiteral("Seeds the random arrangements some lessons draw, so that a run can be "
-                     "repeated exactly (N: an unsigned decimal number)."),
+      QStringLiteral("Seeds the random arrangements some lessons draw, so that a run or a "
+                     "handout can be repeated exactly (N: an unsigned decimal number)."),
       QStringLiteral("N"));
-  parser.addOptions({help, version, scale, seed});
+  parser.addOptions({help, version, scale, handout, seed});
 
   if (!parser.parse(arguments)) return failure(parser.errorText());
   if (!parser.positionalArguments().isEmpty())
@@ -93,6 +99,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (!c.seed)
       return failure(QStringLiteral("--seed takes an unsigned decimal number, not '%1'.")
                          .arg(parser.value(seed)));
+  }
+  if (parser.isSet(handout)) {
+    c.handout = parser.value(handout);
+    if (c.handout.isEmpty()) return failure(QStringLiteral("--handout needs a file name."));
+    c.action = CommandLine::Action::Handout;
   }
   return c;
 }

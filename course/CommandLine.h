@@ -14,6 +14,7 @@ namespace kavenor {
 struct CommandLine {
   enum class Action {
     Run,      // the course, as always
+    Handout,  // the course as a PDF, no window shown
     Help,     // `text` to stdout, exit code 0
     Version,  // `text` to stdout, exit code 0
     Fail,     // `text` (one line) and the usage to stderr, exit code 2
@@ -21,6 +22,7 @@ struct CommandLine {
   Action action = Action::Run;
   std::optional<double> scale;        // --scale FACTOR, 1 to 4
   std::optional<std::uint64_t> seed;  // --seed N
+  QString handout;                    // --handout FILE.pdf
   QString text;
 };
 
