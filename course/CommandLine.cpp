@@ -20,7 +20,8 @@ CommandLine failure(const QString& message) {
 // A plain decimal number: digits with at most one point, nothing else (no
 // sign, exponent, blanks or locale's separators).
 std::optional<double> scaleFactor(const QString& text) {
-  static const QRegularExpression form(QStringLiteral("^(?:[0-9]{1,3}(?:\\.[0-9]{1,6})?|\\.[0-9]{1,6})$"));
+  static const QRegularExpression form(
+      QStringLiteral("^(?:[0-9]{1,3}(?:\\.[0-9]{1,6})?|\\.[0-9]{1,6})$"));
   if (!form.match(text).hasMatch()) return std::nullopt;
   const double value = text.toDouble();
   if (!(value >= kSmallestScale && value <= kLargestScale)) return std::nullopt;
@@ -45,9 +46,9 @@ QString UsageLine() {
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral(
-      "An interactive course on the mechanics of soils: a menu of 36 lessons in\n"
-      "seven chapters, each a figure beside a summary of its theory."));
+  parser.setApplicationDescription(
+      QStringLiteral("An interactive course on the mechanics of soils: a menu of 36 lessons in\n"
+                     "seven chapters, each a figure beside a summary of its theory."));
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                 QStringLiteral("Shows this help and exits."));
   const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -73,14 +74,16 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
   if (!parser.parse(arguments)) return failure(parser.errorText());
   if (!parser.positionalArguments().isEmpty())
-    return failure(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+    return failure(
+        QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
 
   CommandLine c;
   if (parser.isSet(help)) {
     c.action = CommandLine::Action::Help;
     // Without an application object the parser cannot know the program's
     // name; it is always kavenor.
-    c.text = parser.helpText().replace(QLatin1String("<executable_name>"), QLatin1String("kavenor"));
+    c.text =
+        parser.helpText().replace(QLatin1String("<executable_name>"), QLatin1String("kavenor"));
     return c;
   }
   if (parser.isSet(version)) {
@@ -91,8 +94,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   if (parser.isSet(scale)) {
     c.scale = scaleFactor(parser.value(scale));
     if (!c.scale)
-      return failure(QStringLiteral("--scale takes a number from 1 to 4, not '%1'.")
-                         .arg(parser.value(scale)));
+      return failure(
+          QStringLiteral("--scale takes a number from 1 to 4, not '%1'.").arg(parser.value(scale)));
   }
   if (parser.isSet(seed)) {
     c.seed = seedNumber(parser.value(seed));

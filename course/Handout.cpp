@@ -1,5 +1,6 @@
 #include "course/Handout.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
@@ -12,7 +13,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
-#include <QAbstractTextDocumentLayout>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -33,10 +34,13 @@ namespace kavenor {
 namespace {
 
 // The chapters, by the first digit of their lessons' window names.
-constexpr std::array<const char*, 7> kChapters{
-    "Soil composition",      "Stresses",        "Groundwater flow",
-    "Compression and consolidation", "Shear strength", "Earth pressure",
-    "Foundations and field testing"};
+constexpr std::array<const char*, 7> kChapters{"Soil composition",
+                                               "Stresses",
+                                               "Groundwater flow",
+                                               "Compression and consolidation",
+                                               "Shear strength",
+                                               "Earth pressure",
+                                               "Foundations and field testing"};
 
 int chapterOf(const LessonEntry& e) { return e.window[2] - '1'; }
 
@@ -49,7 +53,8 @@ struct Moment {
 // The moments' list, course/moments, carried as a resource.
 std::vector<Moment> moments() {
   QFile file(QStringLiteral(":/kavenor/moments"));
-  if (!file.open(QIODevice::ReadOnly)) throw StepFailure{QStringLiteral("the list of moments is missing")};
+  if (!file.open(QIODevice::ReadOnly))
+    throw StepFailure{QStringLiteral("the list of moments is missing")};
   std::vector<Moment> list;
   static const QRegularExpression blanks(QStringLiteral("\\s+"));
   for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
@@ -59,7 +64,8 @@ std::vector<Moment> moments() {
     if (fields.size() > 3) throw StepFailure{QStringLiteral("bad moment \"%1\"").arg(row)};
     Moment m{fields[0], fields.value(1), {}};
     if (fields.size() == 3)
-      for (const QString& step : fields[2].split(QLatin1Char(','))) m.steps.push_back(ParseStep(step));
+      for (const QString& step : fields[2].split(QLatin1Char(',')))
+        m.steps.push_back(ParseStep(step));
     list.push_back(std::move(m));
   }
   return list;
@@ -168,7 +174,8 @@ class Composer {
     double y = kMargin;
     const int chapter = chapterOf(e);
     if (opensChapter) {
-      marks_.push_back({QString::fromLatin1(kChapters[chapter]), 0, pageIndex_, y * kPointsPerPixel});
+      marks_.push_back(
+          {QString::fromLatin1(kChapters[chapter]), 0, pageIndex_, y * kPointsPerPixel});
       text(QStringLiteral("Chapter %1").arg(chapter + 1), face(14), y);
       y += 20;
       text(QString::fromLatin1(kChapters[chapter]), face(28, true), y);
@@ -196,7 +203,8 @@ class Composer {
   }
 
   void footer() {
-    text(QString::number(pageIndex_ + 1), face(11), page_.height() - kMargin + 16, Qt::AlignHCenter);
+    text(QString::number(pageIndex_ + 1), face(11), page_.height() - kMargin + 16,
+         Qt::AlignHCenter);
   }
 
   // One line of text with its top at y.
@@ -258,7 +266,8 @@ class Composer {
       for (const double b : lineBottoms)
         if (b > from && b <= from + room) to = b;
       if (to <= from) {
-        if (y <= kMargin) to = std::min(end, from + room);  // a line taller than a page
+        if (y <= kMargin)
+          to = std::min(end, from + room);  // a line taller than a page
         else {
           newPage();
           y = kMargin;
@@ -266,6 +275,15 @@ class Composer {
         }
       }
       if (to >= lineBottoms.back() - 0.5) to = end;
+      // A heading and a line or two alone at the foot of a page: the text
+      // starts on the next page instead.
+      const auto lines = std::count_if(lineBottoms.begin(), lineBottoms.end(),
+                                       [&](double b) { return b > from && b <= to; });
+      if (from == 0 && to < end && lines < 3 && y > kMargin) {
+        newPage();
+        y = kMargin;
+        continue;
+      }
       painter_.save();
       painter_.translate(kMargin, y);
       painter_.scale(kTheoryScale, kTheoryScale);
@@ -312,8 +330,8 @@ QByteArray compose(std::uint64_t seed) {
     writer.setTitle(QStringLiteral("Kavenor: a course on the mechanics of soils"));
     writer.setCreator(QStringLiteral("kavenor %1").arg(QLatin1String(KAVENOR_VERSION)));
     writer.setResolution(96);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(0, 0, 0, 0)));
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     Composer composer(writer);
     composer.TitlePage();
     int chapter = -1;
@@ -325,7 +343,8 @@ QByteArray compose(std::uint64_t seed) {
     if (!composer.Finish()) throw StepFailure{QStringLiteral("the PDF could not be drawn")};
     marks = composer.Bookmarks();
   }
-  if (!AppendOutline(pdf, marks)) throw StepFailure{QStringLiteral("the PDF's outline could not be added")};
+  if (!AppendOutline(pdf, marks))
+    throw StepFailure{QStringLiteral("the PDF's outline could not be added")};
   return pdf;
 }
 

@@ -12,9 +12,9 @@ struct Original {
   int size = 0;               // objects, the free object 0 included
   int root = 0;
   int info = 0;
-  QByteArray catalog;         // the catalog's dictionary, "<< ... >>"
-  std::vector<int> pages;     // page objects in order
-  double pageHeight = 0;      // points, of the first page
+  QByteArray catalog;      // the catalog's dictionary, "<< ... >>"
+  std::vector<int> pages;  // page objects in order
+  double pageHeight = 0;   // points, of the first page
 };
 
 std::optional<int> number(const QRegularExpressionMatch& m, int group = 1) {
@@ -59,7 +59,8 @@ std::optional<Original> readOriginal(const QByteArray& pdf) {
     if (entry.size() != 20) return std::nullopt;
     if (entry[17] == 'n') offsets[static_cast<std::size_t>(i)] = entry.left(10).toLongLong();
   }
-  const QString trailer = QString::fromLatin1(pdf.mid(entries + 20 * o.size, start - entries - 20 * o.size));
+  const QString trailer =
+      QString::fromLatin1(pdf.mid(entries + 20 * o.size, start - entries - 20 * o.size));
   static const QRegularExpression sizeKey(QStringLiteral("/Size\\s+(\\d+)"));
   static const QRegularExpression rootKey(QStringLiteral("/Root\\s+(\\d+)\\s+0\\s+R"));
   static const QRegularExpression infoKey(QStringLiteral("/Info\\s+(\\d+)\\s+0\\s+R"));
@@ -106,7 +107,8 @@ std::optional<Original> readOriginal(const QByteArray& pdf) {
 // mark, in hexadecimal.
 QByteArray textString(const QString& text) {
   QByteArray bytes("<FEFF");
-  for (const QChar c : text) bytes += QByteArray::number(c.unicode() + 0x10000, 16).mid(1).toUpper();
+  for (const QChar c : text)
+    bytes += QByteArray::number(c.unicode() + 0x10000, 16).mid(1).toUpper();
   return bytes + '>';
 }
 
@@ -175,7 +177,8 @@ bool AppendOutline(QByteArray& pdf, const std::vector<Bookmark>& marks) {
     if (next[i]) body += "/Next " + QByteArray::number(next[i]) + " 0 R\n";
     if (first[i])
       body += "/First " + QByteArray::number(first[i]) + " 0 R\n/Last " +
-              QByteArray::number(last[i]) + " 0 R\n/Count " + QByteArray::number(children[i]) + "\n";
+              QByteArray::number(last[i]) + " 0 R\n/Count " + QByteArray::number(children[i]) +
+              "\n";
     body += "/Dest [" + QByteArray::number(o->pages[static_cast<std::size_t>(m.page)]) +
             " 0 R /XYZ 0 " + QByteArray::number(y, 'f', 2) + " 0]\n>>";
     object(id(i), body);

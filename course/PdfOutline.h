@@ -17,9 +17,9 @@ namespace kavenor {
 
 struct Bookmark {
   QString title;
-  int level = 0;    // 0: top level; 1: under the last level-0 bookmark before it
-  int page = 0;     // from 0
-  double top = 0;   // where the view starts, in points from the page's top edge
+  int level = 0;   // 0: top level; 1: under the last level-0 bookmark before it
+  int page = 0;    // from 0
+  double top = 0;  // where the view starts, in points from the page's top edge
 };
 
 // Appends the outline of `marks` (in document order) to `pdf` and makes the
