@@ -24,6 +24,7 @@
 #include "course/PdfOutline.h"
 #include "course/Steps.h"
 #include "shell/Fonts.h"
+#include "shell/LessonPages.h"
 #include "shell/LessonTimer.h"
 #include "shell/Random.h"
 #include "shell/TheoryPane.h"
@@ -121,187 +122,62 @@ QImage momentPicture(const Moment& m, std::uint64_t seed) {
   return picture;
 }
 
-// The page, in pixels of 96 per inch: A4 with margins of 15 mm, and two
-// pictures of the drawing area's width side by side at their own size.
+// The page, in pixels of 96 per inch: A4 with margins of 15 mm.
 constexpr double kPointsPerPixel = 72.0 / 96.0;
 constexpr double kMargin = 56;
-constexpr double kGap = 18;
-// The theory is set a quarter larger than in the pane, for print.
-constexpr double kTheoryScale = 1.25;
 
-QFont face(int pixels, bool bold = false, bool italic = false) {
-  QFont f(RealFamily(QString::fromLatin1(kSansFamily)));
-  f.setPixelSize(pixels);
-  f.setBold(bold);
-  f.setItalic(italic);
-  return f;
-}
-
+// The handout's pages: the title page, then every lesson as LessonPages lays
+// it out, each chapter's heading above its first lesson; and the bookmarks.
 class Composer {
  public:
-  explicit Composer(QPdfWriter& writer) : writer_(writer), painter_(&writer) {
-    painter_.setRenderHint(QPainter::LosslessImageRendering);
-    painter_.setRenderHint(QPainter::Antialiasing);
-    page_ = QSizeF(writer.width(), writer.height());
-  }
+  explicit Composer(QPdfWriter& writer) : pages_(writer, kMargin, true) {}
 
   const std::vector<Bookmark>& Bookmarks() const { return marks_; }
-  bool Finish() { return painter_.end(); }
+  bool Finish() { return pages_.Finish(); }
 
   void TitlePage() {
     const QImage tower = TowerPicture().convertToFormat(QImage::Format_RGB32);
     double y = 150;
-    text(QStringLiteral("Kavenor"), face(40, true), y, Qt::AlignHCenter);
+    pages_.Text(QStringLiteral("Kavenor"), PageFace(40, true), y, Qt::AlignHCenter);
     y += 56;
-    text(QStringLiteral("An interactive course on the mechanics of soils"), face(18), y,
-         Qt::AlignHCenter);
+    pages_.Text(QStringLiteral("An interactive course on the mechanics of soils"), PageFace(18), y,
+                Qt::AlignHCenter);
     y += 60;
-    const QRectF at((page_.width() - tower.width()) / 2, y, tower.width(), tower.height());
-    painter_.drawImage(at, tower);
+    const QRectF at((pages_.Width() + 2 * kMargin - tower.width()) / 2, y, tower.width(),
+                    tower.height());
+    pages_.Painter().drawImage(at, tower);
     y = at.bottom() + 10;
-    text(QStringLiteral("The leaning tower of Pisa, in 1790"), face(12, false, true), y,
-         Qt::AlignHCenter);
+    pages_.Text(QStringLiteral("The leaning tower of Pisa, in 1790"), PageFace(12, false, true), y,
+                Qt::AlignHCenter);
     y += 60;
-    text(QStringLiteral("36 lessons in seven chapters, each with its figure and a summary of "
-                        "its theory"),
-         face(13), y, Qt::AlignHCenter);
-    footer();
+    pages_.Text(QStringLiteral("36 lessons in seven chapters, each with its figure and a summary "
+                               "of its theory"),
+                PageFace(13), y, Qt::AlignHCenter);
+    pages_.Footer();
   }
 
   void Lesson(const LessonEntry& e, const TheoryPane& pane, const std::vector<QImage>& pictures,
               const QStringList& captions, bool opensChapter) {
-    newPage();
+    pages_.NewPage();
     double y = kMargin;
     const int chapter = chapterOf(e);
     if (opensChapter) {
       marks_.push_back(
-          {QString::fromLatin1(kChapters[chapter]), 0, pageIndex_, y * kPointsPerPixel});
-      text(QStringLiteral("Chapter %1").arg(chapter + 1), face(14), y);
+          {QString::fromLatin1(kChapters[chapter]), 0, pages_.PageIndex(), y * kPointsPerPixel});
+      pages_.Text(QStringLiteral("Chapter %1").arg(chapter + 1), PageFace(14), y);
       y += 20;
-      text(QString::fromLatin1(kChapters[chapter]), face(28, true), y);
+      pages_.Text(QString::fromLatin1(kChapters[chapter]), PageFace(28, true), y);
       y += 42;
-      painter_.fillRect(QRectF(kMargin, y, width(), 1.5), Qt::black);
+      pages_.Painter().fillRect(QRectF(kMargin, y, pages_.Width(), 1.5), Qt::black);
       y += 24;
     }
-    marks_.push_back({QString::fromLatin1(e.caption), 1, pageIndex_, y * kPointsPerPixel});
-    text(QStringLiteral("Lesson %1").arg(e.number), face(12), y);
-    y += 17;
-    text(QString::fromLatin1(e.caption), face(21, true), y);
-    y += 36;
-    y = figures(pictures, captions, y);
-    theory(pane, y + 6);
+    marks_.push_back({QString::fromLatin1(e.caption), 1, pages_.PageIndex(), y * kPointsPerPixel});
+    pages_.Lesson(e.number, QString::fromLatin1(e.caption), pictures, captions, pane.document(), y,
+                  LessonPages::Overflow::NextPages);
   }
 
  private:
-  double width() const { return page_.width() - 2 * kMargin; }
-  double bottom() const { return page_.height() - kMargin; }
-
-  void newPage() {
-    writer_.newPage();
-    ++pageIndex_;
-    footer();
-  }
-
-  void footer() {
-    text(QString::number(pageIndex_ + 1), face(11), page_.height() - kMargin + 16,
-         Qt::AlignHCenter);
-  }
-
-  // One line of text with its top at y.
-  void text(const QString& s, const QFont& font, double y, Qt::Alignment align = Qt::AlignLeft) {
-    painter_.setFont(font);
-    painter_.setPen(Qt::black);
-    painter_.drawText(QRectF(kMargin, y, width(), 4 * font.pixelSize()), align | Qt::AlignTop, s);
-  }
-
-  // The pictures two to a row (one alone across the page), all of a lesson
-  // at one scale: their own size where they fit, smaller where not; each
-  // with its caption below. Returns the y below the last row.
-  double figures(const std::vector<QImage>& pictures, const QStringList& captions, double y) {
-    if (pictures.empty()) return y;
-    const int columns = pictures.size() > 1 ? 2 : 1;
-    const double column = (width() - (columns - 1) * kGap) / columns;
-    double scale = 1.0, tallest = 0;
-    for (const QImage& p : pictures) scale = std::min(scale, column / p.width());
-    for (const QImage& p : pictures) tallest = std::max(tallest, p.height() * scale);
-    const double row = tallest + 20;
-    const QFont small = face(11, false, true);
-    for (std::size_t i = 0; i < pictures.size(); ++i) {
-      const int c = static_cast<int>(i) % columns;
-      if (c == 0 && i > 0) y += row + kGap / 2;
-      if (c == 0 && y + row > bottom()) {
-        newPage();
-        y = kMargin;
-      }
-      const QImage& p = pictures[i];
-      const QSizeF size(p.width() * scale, p.height() * scale);
-      const double left = kMargin + c * (column + kGap) + (column - size.width()) / 2;
-      painter_.drawImage(QRectF(QPointF(left, y), size), p);
-      painter_.setFont(small);
-      painter_.drawText(QRectF(left, y + size.height() + 3, size.width(), 16),
-                        Qt::AlignHCenter | Qt::AlignTop, captions.value(static_cast<int>(i)));
-    }
-    return y + row + kGap;
-  }
-
-  // The pane's text as laid out for the page, continued on the next page
-  // between two lines where it does not fit.
-  void theory(const TheoryPane& pane, double y) {
-    const std::unique_ptr<QTextDocument> doc(pane.document()->clone());
-    doc->setDocumentMargin(0);
-    doc->documentLayout()->setPaintDevice(&writer_);
-    doc->setTextWidth(width() / kTheoryScale);
-    std::vector<double> lineBottoms;
-    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-      const QRectF box = doc->documentLayout()->blockBoundingRect(b);
-      const QTextLayout* layout = b.layout();
-      for (int i = 0; i < layout->lineCount(); ++i)
-        lineBottoms.push_back(box.top() + layout->lineAt(i).rect().bottom());
-    }
-    double from = 0;
-    const double end = doc->size().height();
-    while (from < end - 0.5) {
-      const double room = (bottom() - y) / kTheoryScale;
-      double to = from;
-      for (const double b : lineBottoms)
-        if (b > from && b <= from + room) to = b;
-      if (to <= from) {
-        if (y <= kMargin)
-          to = std::min(end, from + room);  // a line taller than a page
-        else {
-          newPage();
-          y = kMargin;
-          continue;
-        }
-      }
-      if (to >= lineBottoms.back() - 0.5) to = end;
-      // A heading and a line or two alone at the foot of a page: the text
-      // starts on the next page instead.
-      const auto lines = std::count_if(lineBottoms.begin(), lineBottoms.end(),
-                                       [&](double b) { return b > from && b <= to; });
-      if (from == 0 && to < end && lines < 3 && y > kMargin) {
-        newPage();
-        y = kMargin;
-        continue;
-      }
-      painter_.save();
-      painter_.translate(kMargin, y);
-      painter_.scale(kTheoryScale, kTheoryScale);
-      painter_.translate(0, -from);
-      doc->drawContents(&painter_, QRectF(0, from, width() / kTheoryScale, to - from));
-      painter_.restore();
-      from = to;
-      if (from < end - 0.5) {
-        newPage();
-        y = kMargin;
-      }
-    }
-  }
-
-  QPdfWriter& writer_;
-  QPainter painter_;
-  QSizeF page_;
-  int pageIndex_ = 0;
+  LessonPages pages_;
   std::vector<Bookmark> marks_;
 };
 

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -19,7 +20,7 @@
 #include <QStandardPaths>
 
 #include "shell/LayoutMetrics.h"
-#include "shell/LessonPrint.h"
+#include "shell/LessonPages.h"
 #include "shell/LessonWindow.h"
 #include "shell/TheoryPane.h"
 
@@ -225,11 +226,22 @@ std::optional<QString> LessonTools::WritePicture(const QString& path) const {
 }
 
 std::optional<QString> LessonTools::PrintTo(QPrinter& printer) const {
-  LessonPage page;
-  page.title = lesson_.Panel()->text();
-  if (const QImage picture = Picture(); !picture.isNull()) page.pictures << picture;
-  page.theory = lesson_.RichEdit()->document();
-  if (PrintLessonPage(printer, page)) return std::nullopt;
+  // The page is laid out in pixels of 96 per inch, as the handout's pages are;
+  // the printer still prints text and lines at its own resolution.
+  printer.setResolution(96);
+  std::vector<QImage> pictures;
+  if (QImage picture = Picture(); !picture.isNull()) pictures.push_back(std::move(picture));
+  {
+    LessonPages page(printer, 0, false);
+    if (page.IsActive()) {
+      // The whole lesson on one page: the picture at most half of it, the
+      // theory smaller where it would not fit.
+      page.Lesson(lesson_.Entry().number, QString::fromLatin1(lesson_.Entry().caption), pictures,
+                  {}, lesson_.RichEdit()->document(), 0, LessonPages::Overflow::Shrink,
+                  page.Height() / 2);
+      if (page.Finish()) return std::nullopt;
+    }
+  }
   const QString path = printer.outputFileName();
   if (path.isEmpty()) return QStringLiteral("the printer \"%1\" did not accept it").arg(printer.printerName());
   // Why the file could not be written, without leaving a file behind.
@@ -259,6 +271,7 @@ void LessonTools::print() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(lesson_.Panel()->text());
   printer.setFullPage(false);
+  printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
   if (!dialogs->SetUpPrinter(&lesson_, printer) || !lesson_.isVisible()) return;
   if (const auto problem = PrintTo(printer)) {
     const QString where = printer.outputFileName().isEmpty()

@@ -422,26 +422,55 @@ QString poppler(const QString& tool, const QStringList& args) {
   return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-TEST_F(LessonToolsFiles, PrintedPageHasTheTitleThePictureAndTheTheoryAsText) {
-  dialogs.printFile = folder.filePath("lesson.pdf");
-  lesson().Tools().Action(Command::Print)->trigger();
-  ASSERT_TRUE(QFile::exists(dialogs.printFile));
-  const QString text = poppler("pdftotext", {"-layout", dialogs.printFile, "-"});
-  ASSERT_FALSE(text.isEmpty()) << "pdftotext (poppler-utils) found no text";
-  EXPECT_TRUE(text.contains(QStringLiteral("Effective stress")));
-  // Words of the theory, and its Greek letters as characters.
-  const QString pane = lesson().RichEdit()->toPlainText();
-  const QString firstWords = pane.section(QLatin1Char('\n'), 0, 0).simplified();
-  EXPECT_TRUE(text.contains(firstWords)) << firstWords.toStdString();
-  EXPECT_TRUE(text.contains(QChar(0x03C3)));
-  const QString info = poppler("pdfinfo", {dialogs.printFile});
-  EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+1\\n"))) << info.toStdString();
-  // The figure is in it as an image of its own size.
-  const QString images = poppler("pdfimages", {"-list", dialogs.printFile});
-  const QRect shown = lesson().PictureRect();
-  EXPECT_TRUE(images.contains(QRegularExpression(
-      QStringLiteral("image\\s+%1\\s+%2\\s").arg(shown.width()).arg(shown.height()))))
-      << images.toStdString();
+// The Greek letters of a text, each once.
+QString greekOf(const QString& text) {
+  QString letters;
+  for (const QChar c : text)
+    if (c.unicode() >= 0x0391 && c.unicode() <= 0x03C9 && !letters.contains(c)) letters += c;
+  return letters;
+}
+
+TEST(LessonToolsPrint, OnePageWithTheTitleThePictureAndTheWholeTheoryAsText) {
+  // The lesson with the longest theory, one drawn in window coordinates, and
+  // one with two pictures: each on one page, nothing of its text cut off.
+  Course& course = test::SharedCourse();
+  const LessonEntry* longest = &Lessons()[0];
+  for (const LessonEntry& e : Lessons())
+    if (course.Lesson(e.number).RichEdit()->toPlainText().size() >
+        course.Lesson(longest->number).RichEdit()->toPlainText().size())
+      longest = &e;
+  QTemporaryDir folder;
+  FakeDialogs dialogs;
+  for (const LessonEntry* e : {longest, FindLesson("FH21"), FindLesson("FH63")}) {
+    SCOPED_TRACE(e->window);
+    course.OpenLesson(e->number);
+    test::Settle();
+    LessonWindow& lesson = course.Lesson(e->number);
+    dialogs.printFile = folder.filePath(QStringLiteral("%1.pdf").arg(e->window));
+    lesson.Tools().Action(Command::Print)->trigger();
+    ASSERT_TRUE(QFile::exists(dialogs.printFile));
+    const QString info = poppler("pdfinfo", {dialogs.printFile});
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+1\\n"))) << info.toStdString();
+    const QString text = poppler("pdftotext", {dialogs.printFile, "-"}).simplified();
+    ASSERT_FALSE(text.isEmpty()) << "pdftotext (poppler-utils) found no text";
+    EXPECT_TRUE(text.contains(QString::fromLatin1(e->caption)));
+    // The theory's first and last words, and every Greek letter it has, as
+    // characters.
+    const QString pane = lesson.RichEdit()->toPlainText().simplified();
+    const QStringList words = pane.split(QLatin1Char(' '));
+    for (const QString& piece : {words.mid(0, 4).join(' '), words.mid(words.size() - 4).join(' ')})
+      EXPECT_TRUE(text.contains(piece)) << piece.toStdString();
+    for (const QChar letter : greekOf(pane))
+      EXPECT_TRUE(text.contains(letter)) << QString(letter).toStdString();
+    // The picture is in it as an image of its own size.
+    const QString images = poppler("pdfimages", {"-list", dialogs.printFile});
+    const QRect shown = lesson.PictureRect();
+    EXPECT_TRUE(images.contains(QRegularExpression(
+        QStringLiteral("image\\s+%1\\s+%2\\s").arg(shown.width()).arg(shown.height()))))
+        << images.toStdString();
+    lesson.ReturnButtonClick();
+    test::Settle();
+  }
 }
 
 TEST_F(LessonToolsFiles, PrintToAnUnwritableFileSaysSoAndLeavesNothing) {
