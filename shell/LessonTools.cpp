@@ -30,9 +30,13 @@ namespace {
 LessonToolDialogs standardDialogs;
 LessonToolDialogs* dialogs = &standardDialogs;
 
-// The folder the last picture was saved in, offered for the next one.
+// The folder the last picture was saved in, offered for the next one; at
+// first the pictures folder, or the home folder where there is none.
 QString& pictureFolder() {
-  static QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  static QString folder = [] {
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+  }();
   return folder;
 }
 

@@ -33,6 +33,7 @@ class Tools : public ::testing::Test {
   void SetUp() override {
     course.Start();
     ASSERT_TRUE(waitFor([&] { return course.Menu().isActiveWindow(); }, 5000));
+    QTest::qWait(300);  // the menu settles at its place before it is clicked
     // Darcy: its drops fall with every tick.
     xdotool({"mousemove", "--window", xid(&course.Menu()), "0", "0"});
     const QPushButton* button = course.Menu().ButtonLesson(darcy.number);
