@@ -121,10 +121,17 @@ void LessonWindow::PlacePane() {
 }
 
 void LessonWindow::Open() {
+  // The opening's activation draws the first picture, whether or not the
+  // window system gives the window the focus. What the hidden ticks left
+  // pending is drawn with it, only where the activation draws nothing, so
+  // each place is drawn once and the old picture is never copied first.
+  opening_ = true;
   show();
   BringToFront(this);
   returnButton_->setFocus(Qt::OtherFocusReason);
   Activate();
+  opening_ = false;
+  drawPending();
 }
 
 void LessonWindow::Activate() {
@@ -159,7 +166,7 @@ void LessonWindow::ShowFigure(std::function<void(Canvas&)> figure) {
 void LessonWindow::ShowFigure(std::function<void(Canvas&)> figure, QPoint at) {
   PendingFigure pending{std::move(figure), at};
   std::erase_if(pending_, [at](const PendingFigure& p) { return p.at == at; });
-  if (isVisible())
+  if (isVisible() && !opening_)
     drawNow(pending);
   else
     pending_.push_back(std::move(pending));
@@ -188,6 +195,10 @@ void LessonWindow::showEvent(QShowEvent* event) {
       MapExposeWatch::Instance().Watch(winId(), this);
     exposeWatched_ = true;
   }
+  if (!opening_) drawPending();
+}
+
+void LessonWindow::drawPending() {
   const std::vector<PendingFigure> pending = std::move(pending_);
   pending_.clear();
   for (const PendingFigure& figure : pending) drawNow(figure);

@@ -107,6 +107,7 @@ class LessonWindow : public QWidget {
     QPoint at;
   };
   void drawNow(const PendingFigure& pending);
+  void drawPending();
   void sleepIfAtRest();
 
   const LessonEntry& entry_;
@@ -120,6 +121,7 @@ class LessonWindow : public QWidget {
   QImage surface_;
   std::vector<PendingFigure> pending_;  // in the order asked, one a destination
   bool paintConnected_ = false;
+  bool opening_ = false;  // within Open(): figures wait to be drawn together
   bool exposeWatched_ = false;
   // X11 only: the window was mapped and the server's Expose for the mapping
   // has not come yet; and how many exposes still to come belong to a showing
