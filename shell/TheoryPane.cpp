@@ -29,12 +29,16 @@ void setFace(QTextCharFormat& format, const QString& family, int points) {
   format.setProperty(kLogicalSize, points);
 }
 
-QTextCharFormat defaultFormat() {
-  QTextCharFormat format;
-  setFace(format, QString::fromLatin1(kSansFamily), 8);
-  format.setFontWeight(QFont::Normal);
-  format.setFontItalic(false);
-  format.setFontUnderline(false);
+// Made once: every line of every pane starts from it.
+const QTextCharFormat& defaultFormat() {
+  static const QTextCharFormat format = [] {
+    QTextCharFormat f;
+    setFace(f, QString::fromLatin1(kSansFamily), 8);
+    f.setFontWeight(QFont::Normal);
+    f.setFontItalic(false);
+    f.setFontUnderline(false);
+    return f;
+  }();
   return format;
 }
 
@@ -76,10 +80,10 @@ TheoryPane::TheoryPane(QWidget* parent) : QTextEdit(parent) {
 void TheoryPane::ResetPaneStyle() {
   EndComposition();
   composed_.clear();
+  countedUpTo_ = countedBreaks_ = 0;
   clear();
-  const QTextCharFormat format = defaultFormat();
   document()->setDefaultFont(Face(QString::fromLatin1(kSansFamily), 8));
-  setCurrentCharFormat(format);
+  setCurrentCharFormat(defaultFormat());
 }
 
 void TheoryPane::beginComposition() {
@@ -109,11 +113,15 @@ void TheoryPane::appendRaw(const QString& text) {
   beginComposition();
   QTextCursor cursor(document());
   cursor.movePosition(QTextCursor::End);
-  const QTextCharFormat format = defaultFormat();
-  const QStringList lines = text.split(kBreak);
-  for (qsizetype i = 0; i < lines.size(); ++i) {
-    if (i > 0) cursor.insertBlock(QTextBlockFormat(), format);
-    if (!lines[i].isEmpty()) cursor.insertText(lines[i], format);
+  const QTextCharFormat& format = defaultFormat();
+  qsizetype from = 0;
+  for (;;) {
+    const qsizetype to = text.indexOf(kBreak, from);
+    const QStringView line = QStringView(text).mid(from, to < 0 ? -1 : to - from);
+    if (!line.isEmpty()) cursor.insertText(line.toString(), format);
+    if (to < 0) break;
+    cursor.insertBlock(QTextBlockFormat(), format);
+    from = to + kBreak.size();
   }
   composed_ += text;
 }
@@ -121,6 +129,7 @@ void TheoryPane::appendRaw(const QString& text) {
 void TheoryPane::SetHeading(const QString& text) {
   EndComposition();
   composed_.clear();
+  countedUpTo_ = countedBreaks_ = 0;
   clear();
   appendRaw(text);
 }
@@ -137,8 +146,15 @@ void TheoryPane::AppendPiece(const QString& text) { appendRaw(text); }
 void TheoryPane::EndLine(const QString& text) { appendRaw(text + kBreak); }
 
 int TheoryPane::documentPosition(int mark) const {
-  const QStringView before = QStringView(composed_).left(mark);
-  return mark - static_cast<int>(before.count(kBreak));
+  // Marks mostly come in order, so the breaks are counted on from the last
+  // mark asked for (the composed text only grows between two clears). A
+  // break that straddles that mark was not counted yet, so the count goes on
+  // from the character before it.
+  if (mark < countedUpTo_) countedUpTo_ = countedBreaks_ = 0;
+  const int from = std::max(0, countedUpTo_ - 1);
+  countedBreaks_ += static_cast<int>(QStringView(composed_).mid(from, mark - from).count(kBreak));
+  countedUpTo_ = mark;
+  return mark - countedBreaks_;
 }
 
 void TheoryPane::StyleRun(int mark, int length, PaneStyle style) {
@@ -162,7 +178,11 @@ void TheoryPane::StyleRun(int mark, int length, PaneStyle style) {
       format.setProperty(kWrittenChar, QVariant::fromValue(source.unicode()));
     else
       format.clearProperty(kWrittenChar);
-    cursor.insertText(QString(face), format);
+    // A character that keeps what it shows only takes its new format.
+    if (face == shown[0])
+      cursor.setCharFormat(format);
+    else
+      cursor.insertText(QString(face), format);
   }
 }
 

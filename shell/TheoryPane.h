@@ -98,6 +98,9 @@ class TheoryPane : public QTextEdit {
   void showEvent(QShowEvent* event) override;
 
   QString composed_;
+  // How many line breaks lie wholly before composed_[countedUpTo_].
+  mutable int countedUpTo_ = 0;
+  mutable int countedBreaks_ = 0;
   QTextCursor composition_;  // holds the open edit block
   bool composing_ = false;
 };

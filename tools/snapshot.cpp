@@ -5,40 +5,25 @@
 //   kavenor-snapshot --window NAME [--seed S] [--steps LIST] [--png FILE] [--widgets FILE]
 //
 // NAME is FMainKavenor or a lesson window FH11 ... FH76. LIST is a
-// comma-separated list of steps:
-//   tick:N               N timer ticks of the window (none while its timer is off)
-//   click:OBJECT         a click on a button
-//   select:OBJECT=INDEX  the radio button INDEX of a radio group
-//   check:OBJECT=0|1     a check box off or on
-//   set:OBJECT=VALUE     a scroll bar's position
-//   expose               a repaint asked by the window system
-//   menu                 back to the menu
-//   open                 open the window again
-//   answer:Yes|No|OK     answers the message box the step before opened
-// S, N, INDEX and VALUE are plain unsigned decimal numbers. Every step is
-// checked before the first runs. A step that opens a message box must be
-// followed by an answer.
+// comma-separated list of steps (course/Steps.h): tick:N, click:OBJECT,
+// select:OBJECT=INDEX, check:OBJECT=0|1, set:OBJECT=VALUE, expose, menu, open,
+// answer:Yes|No|OK. S is a plain unsigned decimal number.
 //
 // Bad input, or an output that cannot be written completely: one line on
 // stderr, exit code 2, and neither output written or changed: both are
 // committed only when both are complete.
 
 #include <QAbstractButton>
-#include <QAbstractSlider>
 #include <QApplication>
 #include <QBuffer>
-#include <QCheckBox>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QTimer>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -46,6 +31,7 @@
 
 #include "course/Course.h"
 #include "course/Lessons.h"
+#include "course/Steps.h"
 #include "shell/LessonTimer.h"
 #include "shell/Random.h"
 #include "shell/TheoryPane.h"
@@ -56,20 +42,9 @@ namespace {
 
 // Bad input or a failed output: the message of the one stderr line. Thrown
 // only outside the event loop, so everything unwinds normally.
-struct Failure {
-  QString message;
-};
+using Failure = StepFailure;
 
 [[noreturn]] void fail(const QString& message) { throw Failure{message}; }
-
-// A plain unsigned decimal number no greater than `max`.
-std::optional<quint64> unsignedNumber(const QString& text, quint64 max) {
-  static const QRegularExpression digits(QStringLiteral("^[0-9]{1,19}$"));
-  if (!digits.match(text).hasMatch()) return std::nullopt;
-  const quint64 value = text.toULongLong();
-  if (value > max) return std::nullopt;
-  return value;
-}
 
 struct Options {
   QString window;
@@ -93,7 +68,7 @@ Options parse(const QStringList& args) {
     if (a == QLatin1String("--window")) {
       o.window = value;
     } else if (a == QLatin1String("--seed")) {
-      const auto seed = unsignedNumber(value, std::numeric_limits<quint64>::max());
+      const auto seed = PlainNumber(value, std::numeric_limits<quint64>::max());
       if (!seed) fail(QStringLiteral("--seed takes a plain unsigned decimal number"));
       o.seed = *seed;
     } else if (a == QLatin1String("--steps")) {
@@ -110,226 +85,6 @@ Options parse(const QStringList& args) {
     fail(QStringLiteral("--png and --widgets name the same file"));
   return o;
 }
-
-enum class Verb { Tick, Click, Select, Check, Set, Expose, Menu, Open, Answer };
-
-struct Step {
-  QString text;  // as given, for messages
-  Verb verb = Verb::Expose;
-  QString object;
-  int number = 0;
-  QMessageBox::StandardButton answer = QMessageBox::NoButton;
-};
-
-// The forms of a step, exactly: anything else is not a step.
-Step parseStep(const QString& text) {
-  static const QRegularExpression form(QStringLiteral(
-      "^(?:(tick):([0-9]+)|(click):(\\w+)|(select|check|set):(\\w+)=([0-9]+)|"
-      "(expose|menu|open)|(answer):(Yes|No|OK))$"));
-  const QRegularExpressionMatch m = form.match(text);
-  if (!m.hasMatch()) fail(QStringLiteral("unknown step \"%1\"").arg(text));
-  Step s;
-  s.text = text;
-  auto count = [&](const QString& digits) {
-    const auto n = unsignedNumber(digits, std::numeric_limits<int>::max());
-    if (!n) fail(QStringLiteral("the number in step %1 is too large").arg(text));
-    return static_cast<int>(*n);
-  };
-  if (!m.captured(1).isEmpty()) {
-    s.verb = Verb::Tick;
-    s.number = count(m.captured(2));
-  } else if (!m.captured(3).isEmpty()) {
-    s.verb = Verb::Click;
-    s.object = m.captured(4);
-  } else if (!m.captured(5).isEmpty()) {
-    const QString verb = m.captured(5);
-    s.verb = verb == QLatin1String("select") ? Verb::Select
-             : verb == QLatin1String("check") ? Verb::Check
-                                               : Verb::Set;
-    s.object = m.captured(6);
-    s.number = count(m.captured(7));
-    if (s.verb == Verb::Check && s.number > 1)
-      fail(QStringLiteral("step %1: a check box is set to 0 or 1").arg(text));
-  } else if (!m.captured(8).isEmpty()) {
-    const QString verb = m.captured(8);
-    s.verb = verb == QLatin1String("expose") ? Verb::Expose
-             : verb == QLatin1String("menu")  ? Verb::Menu
-                                              : Verb::Open;
-  } else {
-    s.verb = Verb::Answer;
-    const QString button = m.captured(10);
-    s.answer = button == QLatin1String("Yes") ? QMessageBox::Yes
-               : button == QLatin1String("No") ? QMessageBox::No
-                                               : QMessageBox::Ok;
-  }
-  return s;
-}
-
-void settle() {
-  for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-}
-
-QString className(const QMetaObject& meta) { return QString::fromLatin1(meta.className()); }
-
-class Runner {
- public:
-  Runner(Course& course, const QString& window) : course_(course) {
-    if (window == QLatin1String("FMainKavenor")) {
-      target_ = &course.Menu();
-    } else {
-      lesson_ = course.Find(window);
-      if (!lesson_) fail(QStringLiteral("unknown window %1").arg(window));
-      target_ = lesson_;
-    }
-    // Answering Yes to the exit question ends the program; what it showed
-    // last is what gets written.
-    course.Menu().OnExit([this] { ended_ = true; });
-  }
-
-  // Finds each step's control and checks its number against it.
-  void check(const std::vector<Step>& steps) {
-    for (const Step& s : steps) {
-      switch (s.verb) {
-        case Verb::Click: control<QAbstractButton>(s); break;
-        case Verb::Check: control<QCheckBox>(s); break;
-        case Verb::Select: {
-          const qsizetype items = control<QWidget>(s)->findChildren<QRadioButton*>().size();
-          if (items == 0) fail(QStringLiteral("step %1: %2 is no radio group").arg(s.text, s.object));
-          if (s.number >= items)
-            fail(QStringLiteral("step %1: %2 has %3 items").arg(s.text, s.object).arg(items));
-          break;
-        }
-        case Verb::Set: {
-          const QAbstractSlider* bar = control<QAbstractSlider>(s);
-          if (s.number < bar->minimum() || s.number > bar->maximum())
-            fail(QStringLiteral("step %1: %2 runs from %3 to %4")
-                     .arg(s.text, s.object)
-                     .arg(bar->minimum())
-                     .arg(bar->maximum()));
-          break;
-        }
-        default: break;
-      }
-    }
-  }
-
-  void open() {
-    if (lesson_)
-      course_.OpenLesson(lesson_->Entry().number);
-    else
-      course_.Start();
-    settle();
-  }
-
-  // Runs the steps in order; `answer` is the step after, when it answers a box.
-  void run(const Step& step, const Step* answer) {
-    if (ended_) fail(QStringLiteral("step %1 comes after the program ended").arg(step.text));
-    if (step.verb == Verb::Answer)
-      fail(QStringLiteral("step %1: the step before opened no message box").arg(step.text));
-    {
-      const std::unique_ptr<QTimer> watch = watchForBox(step, answer);
-      act(step);
-      settle();
-    }
-    if (boxProblem_) fail(*boxProblem_);
-    if (answer && !answered_)
-      fail(QStringLiteral("step %1: step %2 opened no message box").arg(answer->text, step.text));
-  }
-
-  QWidget* target() const { return target_; }
-
- private:
-  template <typename T>
-  T* control(const Step& s) const {
-    T* found = target_->findChild<T*>(s.object);
-    if (!found)
-      fail(QStringLiteral("step %1: no %2 named %3 in %4")
-               .arg(s.text, className(T::staticMetaObject), s.object, target_->objectName()));
-    return found;
-  }
-
-  void needShown(const Step& s) const {
-    if (!target_->isVisible())
-      fail(QStringLiteral("step %1: %2 is hidden").arg(s.text, target_->objectName()));
-  }
-
-  void act(const Step& s) {
-    switch (s.verb) {
-      case Verb::Tick: {
-        LessonTimer* timer = lesson_ ? lesson_->Timer() : nullptr;
-        for (int i = 0; i < s.number && timer; ++i) timer->Fire();
-        break;
-      }
-      case Verb::Click:
-        needShown(s);
-        control<QAbstractButton>(s)->click();
-        break;
-      case Verb::Check: {
-        needShown(s);
-        QCheckBox* box = control<QCheckBox>(s);
-        if (box->isChecked() != (s.number == 1)) box->click();
-        break;
-      }
-      case Verb::Select:
-        needShown(s);
-        control<QWidget>(s)->findChildren<QRadioButton*>()[s.number]->click();
-        break;
-      case Verb::Set:
-        needShown(s);
-        control<QAbstractSlider>(s)->setValue(s.number);
-        break;
-      case Verb::Expose:
-        if (lesson_)
-          lesson_->SystemRepaint();
-        else
-          target_->update();
-        break;
-      case Verb::Menu:
-        if (lesson_ && lesson_->isVisible()) lesson_->ReturnButtonClick();
-        break;
-      case Verb::Open: open(); break;
-      case Verb::Answer: break;
-    }
-  }
-
-  // A message box runs its own event loop until it is answered: the answer,
-  // or the complaint that none was given, comes from a watch that runs inside
-  // that loop for as long as the step lasts.
-  std::unique_ptr<QTimer> watchForBox(const Step& step, const Step* answer) {
-    answered_ = false;
-    boxProblem_.reset();
-    auto watch = std::make_unique<QTimer>();
-    watch->setInterval(0);
-    const QString stepText = step.text;
-    const std::optional<Step> planned = answer ? std::optional<Step>(*answer) : std::nullopt;
-    QObject::connect(watch.get(), &QTimer::timeout, watch.get(), [=, this] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box || !box->isVisible()) return;
-      if (!planned) {
-        boxProblem_ = QStringLiteral("step %1 opened a message box (\"%2\"): follow it with "
-                                     "answer:Yes, answer:No or answer:OK")
-                          .arg(stepText, box->windowTitle());
-        box->done(QMessageBox::Cancel);
-      } else if (QAbstractButton* button = box->button(planned->answer)) {
-        answered_ = true;
-        button->click();
-      } else {
-        boxProblem_ = QStringLiteral("step %1: the message box opened by %2 has no such button")
-                          .arg(planned->text, stepText);
-        box->done(QMessageBox::Cancel);
-      }
-    });
-    watch->start();
-    return watch;
-  }
-
-  Course& course_;
-  LessonWindow* lesson_ = nullptr;
-  QWidget* target_ = nullptr;
-  bool ended_ = false;
-  bool answered_ = false;
-  std::optional<QString> boxProblem_;
-};
 
 QString textOf(QWidget* w) {
   if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
@@ -415,7 +170,7 @@ class Outputs {
 int snapshot(const QStringList& args) {
   const Options options = parse(args);
   std::vector<Step> steps;
-  for (const QString& text : options.steps) steps.push_back(parseStep(text));
+  for (const QString& text : options.steps) steps.push_back(ParseStep(text));
   if (options.window != QLatin1String("FMainKavenor") &&
       !FindLesson(options.window.toLatin1().constData()))
     fail(QStringLiteral("unknown window %1").arg(options.window));
@@ -425,14 +180,14 @@ int snapshot(const QStringList& args) {
   SeedRandom(options.seed);
 
   Course course;
-  Runner runner(course, options.window);
-  runner.check(steps);
+  StepRunner runner(course, options.window);
+  runner.Check(steps);
 
-  runner.open();
+  runner.Open();
   for (std::size_t i = 0; i < steps.size(); ++i) {
     const Step* next = i + 1 < steps.size() ? &steps[i + 1] : nullptr;
     const bool answered = next && next->verb == Verb::Answer;
-    runner.run(steps[i], answered ? next : nullptr);
+    runner.Run(steps[i], answered ? next : nullptr);
     if (answered) ++i;
   }
 
@@ -441,12 +196,12 @@ int snapshot(const QStringList& args) {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!runner.target()->grab().toImage().save(&buffer, "PNG"))
+    if (!runner.Target()->grab().toImage().save(&buffer, "PNG"))
       fail(QStringLiteral("cannot encode the picture"));
     outputs.add(options.png, png);
   }
   if (!options.widgets.isEmpty())
-    outputs.add(options.widgets, QJsonDocument(widgetDump(runner.target())).toJson());
+    outputs.add(options.widgets, QJsonDocument(widgetDump(runner.Target())).toJson());
   outputs.write();
   return 0;
 }

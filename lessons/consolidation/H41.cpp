@@ -1,31 +1,18 @@
 #include "lessons/consolidation/H41.h"
 
 #include "lessons/consolidation/Oedometer.h"
-#include "shell/LayoutMetrics.h"
-#include "shell/RadioGroup.h"
 #include "shell/TheoryPane.h"
 
 namespace kavenor {
 
-TFH41::TFH41(const LessonEntry& entry) : LessonWindow(entry) {
-  const LayoutMetrics& m = Layout();
-  radioGroup1_ = new RadioGroup(
-      this, QStringLiteral("RadioGroup1"), QStringLiteral("Graphic Options"),
-      {QStringLiteral("Compression test"), QStringLiteral("Results on linear scale"),
-       QStringLiteral("Results on logarithmic scale")},
-      clYellow, 189, 59);
-  radioGroup1_->move(m.FormWidth / 12, m.FormHeight / 2);
-  radioGroup1_->SetItemIndex(0);
-  connect(radioGroup1_, &RadioGroup::Clicked, this, &TFH41::FormPaint);
+TFH41::TFH41(const LessonEntry& entry)
+    : OptionWindow(entry,
+                   {QStringLiteral("Graphic Options"),
+                    {QStringLiteral("Compression test"), QStringLiteral("Results on linear scale"),
+                     QStringLiteral("Results on logarithmic scale")},
+                    189, 59, 12},
+                   DrawOedometerOption) {
   ComposeTheory();
-  ConnectPaint();
-}
-
-void TFH41::FormPaint() {
-  const LayoutMetrics& m = Layout();
-  ShowFigure([item = radioGroup1_->ItemIndex(), w = m.AreaWidth, h = m.AreaHeight](Canvas& c) {
-    DrawOedometerOption(c, item, w, h);
-  });
 }
 
 void TFH41::ComposeTheory() {

@@ -1,30 +1,17 @@
 #include "lessons/consolidation/H42.h"
 
 #include "lessons/consolidation/Oedometer.h"
-#include "shell/LayoutMetrics.h"
-#include "shell/RadioGroup.h"
 #include "shell/TheoryPane.h"
 
 namespace kavenor {
 
-TFH42::TFH42(const LessonEntry& entry) : LessonWindow(entry) {
-  const LayoutMetrics& m = Layout();
-  radioGroup1_ = new RadioGroup(this, QStringLiteral("RadioGroup1"),
-                                QStringLiteral("Graphics Options"),
-                                {QStringLiteral("Compression test "), QStringLiteral("Test results")},
-                                clYellow, 130, 46);
-  radioGroup1_->move(m.FormWidth / 10, m.FormHeight / 2);
-  radioGroup1_->SetItemIndex(0);
-  connect(radioGroup1_, &RadioGroup::Clicked, this, &TFH42::FormPaint);
+TFH42::TFH42(const LessonEntry& entry)
+    : OptionWindow(entry,
+                   {QStringLiteral("Graphics Options"),
+                    {QStringLiteral("Compression test "), QStringLiteral("Test results")},
+                    130, 46, 10},
+                   DrawCompressibilityOption) {
   ComposeTheory();
-  ConnectPaint();
-}
-
-void TFH42::FormPaint() {
-  const LayoutMetrics& m = Layout();
-  ShowFigure([item = radioGroup1_->ItemIndex(), w = m.AreaWidth, h = m.AreaHeight](Canvas& c) {
-    DrawCompressibilityOption(c, item, w, h);
-  });
 }
 
 void TFH42::ComposeTheory() {

@@ -1,29 +1,17 @@
 #include "lessons/consolidation/H43.h"
 
 #include "lessons/consolidation/Creep.h"
-#include "shell/LayoutMetrics.h"
-#include "shell/RadioGroup.h"
 #include "shell/TheoryPane.h"
 
 namespace kavenor {
 
-TFH43::TFH43(const LessonEntry& entry) : LessonWindow(entry) {
-  const LayoutMetrics& m = Layout();
-  radioGroup1_ = new RadioGroup(this, QStringLiteral("RadioGroup1"), QStringLiteral("Scale"),
-                                {QStringLiteral("Linear scale"), QStringLiteral("Logarithmic scale")},
-                                clYellow, 145, 57);
-  radioGroup1_->move(m.FormWidth / 8, m.FormHeight / 2);
-  radioGroup1_->SetItemIndex(0);
-  connect(radioGroup1_, &RadioGroup::Clicked, this, &TFH43::FormPaint);
+TFH43::TFH43(const LessonEntry& entry)
+    : OptionWindow(entry,
+                   {QStringLiteral("Scale"),
+                    {QStringLiteral("Linear scale"), QStringLiteral("Logarithmic scale")},
+                    145, 57, 8},
+                   DrawCreepOption) {
   ComposeTheory();
-  ConnectPaint();
-}
-
-void TFH43::FormPaint() {
-  const LayoutMetrics& m = Layout();
-  ShowFigure([item = radioGroup1_->ItemIndex(), w = m.AreaWidth, h = m.AreaHeight](Canvas& c) {
-    DrawCreepOption(c, item, w, h);
-  });
 }
 
 void TFH43::ComposeTheory() {

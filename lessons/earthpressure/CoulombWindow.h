@@ -8,6 +8,8 @@
 
 namespace kavenor {
 
+class TheoryPane;
+
 class CoulombWindow : public LessonWindow {
  public:
   CoulombWindow(const LessonEntry& entry, CoulombCase which);
@@ -21,6 +23,14 @@ class CoulombWindow : public LessonWindow {
   void TimerTimer() override;
 
   void Restart();
+
+  // The theory both lessons tell alike, appended to the pane being composed:
+  // Coulomb's law of the shear stress on the slip line, which ends the
+  // paragraph on the wedge's assumptions; and the lateral force on a smooth
+  // vertical wall with the coefficient of this case (Ka and minus the
+  // cohesion's part when active, Kp and plus when passive), each as two lines.
+  static void AppendCoulombsLaw(TheoryPane& pane);
+  void AppendWallForce(TheoryPane& pane) const;
 
  private:
   void Draw();

@@ -27,17 +27,8 @@ void TFH64::ComposeTheory() {
       "down along a straight line. This involves "));
   pane.AppendPieces({"two assumptions : the homogeneous downward movemement of the wedge and the ",
                      "straight shape of the slip line. As the wedge slides down, a shear stress "
-                     "will develop along the slip line, acting upwards on the wedge. It is further ",
-                     "assumed that the shear stress (",
-                     {"t) is related to the normal stress ", PaneStyle::Greek},
-                     {"s by Coulomb", PaneStyle::Greek},
-                     "'",
-                     "s formula ",
-                     {"t = c + ", PaneStyle::Greek},
-                     {"s tan ", PaneStyle::Greek},
-                     {"f, ", PaneStyle::Greek},
-                     "where c is the cohesion, and ",
-                     {"f the angle of internal friction.", PaneStyle::Greek}});
+                     "will develop along the slip line, acting upwards on the wedge. It is further "});
+  AppendCoulombsLaw(pane);
 
   pane.AppendLine(QStringLiteral(
       "For a given slope of the slip line the force against the wall can be determined from the "
@@ -49,14 +40,7 @@ void TFH64::ComposeTheory() {
                      "of height h, and a horizontal soil surface, the corresponding horizontal ",
                      "force is "});
 
-  pane.AppendLine(QStringLiteral("    Q = ½ K"));
-  pane.AppendPieces({{"a", PaneStyle::Index},
-                     {"g h² - 2 c h ", PaneStyle::Greek},
-                     {"ÖK", PaneStyle::Greek},
-                     {"a.", PaneStyle::Index}});
-
-  pane.AppendLine(QStringLiteral("For more general problems the active coefficient K"));
-  pane.AppendPieces({{"a can be found in tables.", PaneStyle::Index}});
+  AppendWallForce(pane);
   pane.HomeCaret();
 }
 

@@ -28,17 +28,8 @@ void TFH65::ComposeTheory() {
   pane.AppendPieces({"two assumptions : the homogeneous upward movement of the wedge and the ",
                      "straight shape of the slip line. As the wedge slides up, a shear stress "
                      "will develop along the slip line, with the stress acting in downward "
-                     "direction. It is further ",
-                     "assumed that the shear stress (",
-                     {"t) is related to the normal stress ", PaneStyle::Greek},
-                     {"s by Coulomb", PaneStyle::Greek},
-                     "'",
-                     "s formula ",
-                     {"t = c + ", PaneStyle::Greek},
-                     {"s tan ", PaneStyle::Greek},
-                     {"f, ", PaneStyle::Greek},
-                     "where c is the cohesion, and ",
-                     {"f the angle of internal friction.", PaneStyle::Greek}});
+                     "direction. It is further "});
+  AppendCoulombsLaw(pane);
 
   pane.AppendLine(QStringLiteral(
       "For a given slope of the slip line the force against the wall can be determined from the "
@@ -50,14 +41,7 @@ void TFH65::ComposeTheory() {
                      "of height h, and a horizontal soil surface, the corresponding horizontal ",
                      "force is "});
 
-  pane.AppendLine(QStringLiteral("    Q = ½ K"));
-  pane.AppendPieces({{"p", PaneStyle::Index},
-                     {"g h² + 2 c h ", PaneStyle::Greek},
-                     {"ÖK", PaneStyle::Greek},
-                     {"p.", PaneStyle::Index}});
-
-  pane.AppendLine(QStringLiteral("For more general problems the passive coefficient K"));
-  pane.AppendPieces({{"p can be found in tables.", PaneStyle::Index}});
+  AppendWallForce(pane);
   pane.HomeCaret();
 }
 

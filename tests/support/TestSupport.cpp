@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QMessageBox>
+#include <QTextCursor>
 #include <map>
 #include <memory>
 
@@ -66,14 +68,81 @@ std::string Dressing(const TheoryPane& pane, int line) {
   return out;
 }
 
-void ExpectPaneLines(const TheoryPane& pane, std::span<const PaneLine> expected) {
+void ExpectPaneLines(const TheoryPane& pane, std::span<const PaneLine> expected, int first) {
   const QStringList lines = PaneLines(pane);
-  ASSERT_GE(lines.size(), static_cast<qsizetype>(expected.size()));
+  ASSERT_GE(lines.size(), first + static_cast<qsizetype>(expected.size()));
   for (std::size_t i = 0; i < expected.size(); ++i) {
-    SCOPED_TRACE("line " + std::to_string(i + 1));
-    EXPECT_EQ(lines[static_cast<qsizetype>(i)].toStdString(), expected[i].text);
-    EXPECT_EQ(Dressing(pane, static_cast<int>(i)), expected[i].dressing);
+    const int line = first + static_cast<int>(i);
+    SCOPED_TRACE("line " + std::to_string(line + 1));
+    EXPECT_EQ(lines[line].toStdString(), expected[i].text);
+    EXPECT_EQ(Dressing(pane, line), expected[i].dressing);
   }
+}
+
+void ExpectAllPaneLines(const TheoryPane& pane, std::span<const PaneLine> expected) {
+  const QStringList lines = PaneLines(pane);
+  ASSERT_EQ(lines.size(), static_cast<qsizetype>(expected.size()))
+      << lines.join(QLatin1Char('|')).toStdString();
+  ExpectPaneLines(pane, expected);
+}
+
+std::string GreekDressing(const QString& line, const QString& greek) {
+  std::string out;
+  for (int c = 0; c < line.size(); ++c) {
+    if (!greek.contains(line[c])) continue;
+    if (!out.empty()) out += ' ';
+    out += std::to_string(c) + ':' + QString(line[c]).toStdString() + ":Symbol:10";
+  }
+  return out;
+}
+
+void ExpectPlainRuns(const TheoryPane& pane) {
+  for (const TheoryPane::Run& run : pane.Runs()) {
+    EXPECT_EQ(run.family, QStringLiteral("MS Sans Serif")) << run.start;
+    EXPECT_EQ(run.size, 8) << run.start;
+    EXPECT_FALSE(run.italic || run.underline) << run.start;
+  }
+}
+
+void ExpectPaneFont(const TheoryPane& pane, const char* family, int pixelSize, bool bold) {
+  EXPECT_EQ(pane.font().family(), QString::fromUtf8(family));
+  EXPECT_EQ(pane.font().pixelSize(), pixelSize);
+  EXPECT_EQ(pane.font().bold(), bold);
+}
+
+void ExpectCaretAtStart(const TheoryPane& pane) {
+  const QTextCursor caret = pane.textCursor();
+  EXPECT_EQ(caret.position(), 0);
+  EXPECT_FALSE(caret.hasSelection());
+}
+
+void ExpectCaretAtEnd(const TheoryPane& pane) {
+  const QTextCursor caret = pane.textCursor();
+  EXPECT_TRUE(caret.atEnd());
+  EXPECT_FALSE(caret.hasSelection());
+}
+
+QImage ShownArea(const LessonWindow& window, int width, int height) {
+  return window.Surface()
+      .copy(kAreaLeft, kAreaTop, width, height)
+      .convertToFormat(QImage::Format_RGB32);
+}
+
+QImage AsShown(const Canvas& canvas) { return canvas.Image().convertToFormat(QImage::Format_RGB32); }
+
+long long ShownPixel(const LessonWindow& window, int x, int y) {
+  return window.Surface().pixel(kAreaLeft + x, kAreaTop + y) & 0xFFFFFF;
+}
+
+void FocusBackFromADialog(Course& course, LessonWindow& lesson) {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("A dialog"), QStringLiteral("of the program"),
+                  QMessageBox::Ok);
+  box.show();
+  QCoreApplication::processEvents();
+  course.FocusMovedTo(box.windowHandle());
+  box.hide();
+  course.FocusMovedTo(lesson.windowHandle());
+  Settle();
 }
 
 std::string Ascii(const Canvas& canvas, int l, int t, int r, int b) {

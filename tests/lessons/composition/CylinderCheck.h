@@ -1,16 +1,13 @@
 #pragma once
 // Checks shared by the tests of the four lessons that show the measuring
-// cylinder: the levels in the glass, and what a window shows of its figure.
+// cylinder: the glass drawn alone, and the levels in it.
 
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QMessageBox>
-#include <QCoreApplication>
 
 #include "course/Course.h"
 #include "lessons/composition/Cylinder.h"
-#include "shell/LayoutMetrics.h"
 #include "tests/support/TestSupport.h"
 
 namespace kavenor::test {
@@ -18,14 +15,6 @@ namespace kavenor::test {
 // The standard 332 x 195 area.
 inline constexpr int kW = 332, kH = 195;
 inline const CylinderGeometry kGlass = CylinderGeometry::Of(kW, kH);
-
-// What a window shows of its drawing area.
-inline QImage ShownArea(const LessonWindow& w) {
-  const LayoutMetrics& m = Layout();
-  return w.Surface()
-      .copy(m.AreaLeft, m.AreaTop, m.AreaWidth, m.AreaHeight)
-      .convertToFormat(QImage::Format_RGB32);
-}
 
 inline Canvas Drawn(const CylinderScene& scene) {
   Canvas c;
@@ -55,19 +44,6 @@ inline void ExpectLevels(const Canvas& c, int waterTop, int sandTop, const char*
       return;
     }
   }
-}
-
-// Focus coming back to the open lesson from a dialog of the program, as the
-// window system reports it.
-inline void FocusBackFromADialog(Course& course, LessonWindow& lesson) {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("A dialog"), QStringLiteral("of the program"),
-                  QMessageBox::Ok);
-  box.show();
-  QCoreApplication::processEvents();
-  course.FocusMovedTo(box.windowHandle());
-  box.hide();
-  course.FocusMovedTo(lesson.windowHandle());
-  Settle();
 }
 
 }  // namespace kavenor::test

@@ -252,8 +252,7 @@ TEST(H11Pane, LinesAndTheirGreekAndIndexLetters) {
   test::ExpectPaneLines(pane, expected);
   // The last line ends with its line break: nothing follows but the caret.
   for (int i = kLines; i < lines.size(); ++i) EXPECT_TRUE(lines[i].isEmpty());
-  EXPECT_EQ(pane.textCursor().position(), 0);
-  EXPECT_FALSE(pane.textCursor().hasSelection());
+  test::ExpectCaretAtStart(pane);
 }
 
 // ---- the window ----

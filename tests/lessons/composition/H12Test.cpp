@@ -15,6 +15,8 @@
 #include "shell/LessonTimer.h"
 #include "shell/Random.h"
 #include "tests/lessons/composition/CylinderCheck.h"
+#include "tests/support/FigureTables.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -50,17 +52,14 @@ auto State(const ShakeModel& m) {
 // ------------------------------------------------------------------ model
 
 TEST(FH12Model, GeometryOfTheStandardArea) {
-  const struct {
-    const char* name;
-    int actual, expected;
-  } cases[] = {
+  const test::WorkedValue cases[] = {
       {"dx", kGlass.dx, 33},           {"dy", kGlass.dy, 19},
       {"yG", kGlass.yG, 176},          {"xa", kGlass.xa, 132},
       {"xb", kGlass.xb, 198},          {"inner left", kGlass.InnerLeft, 137},
       {"inner right", kGlass.InnerRight, 193}, {"yI", kGlass.yI, 173},
       {"top", kGlass.Top, 19},         {"initial water", kGlass.InitialWater(), 79},
   };
-  for (const auto& c : cases) EXPECT_EQ(c.actual, c.expected) << c.name;
+  test::ExpectWorkedValues(cases);
 }
 
 TEST(FH12Model, ActivationScattersTheGrainsAndStartsFromWater) {
@@ -352,29 +351,13 @@ TEST(FH12Pane, Lines) {
 
 // ----------------------------------------------------------------- window
 
-class FH12Window : public testing::Test {
+class FH12Window : public test::LessonWindowTest<TFH12, kLessonNumber> {
  protected:
-  void SetUp() override { course_ = &test::SharedCourse(); }
-  void TearDown() override {
-    if (Window().isVisible()) Window().ReturnButtonClick();
-    test::Settle();
-  }
-  TFH12& Window() { return dynamic_cast<TFH12&>(course_->Lesson(kLessonNumber)); }
+  static void Open() { LessonWindowTest::Open(3); }
   QPushButton& Button() { return *Window().ButtonShake(); }
-  void Open() {
-    SeedRandom(3);
-    course_->OpenLesson(kLessonNumber);
-    test::Settle();
-  }
-  void Fire(int ticks) {
-    for (int i = 0; i < ticks; ++i) Window().Timer()->Fire();
-    test::Settle();
-  }
   bool ShowsItsModel() {
     return test::ShownArea(Window()) == test::Picture(Window().Model().Scene(kGlass));
   }
-
-  Course* course_ = nullptr;
 };
 
 TEST_F(FH12Window, Creation) {
@@ -447,7 +430,7 @@ TEST_F(FH12Window, ReopeningAndFocusFromADialogRestartTheFill) {
   EXPECT_TRUE(ShowsItsModel());
 
   Fire(80);
-  test::FocusBackFromADialog(*course_, Window());
+  test::FocusBackFromADialog(TheCourse(), Window());
   EXPECT_EQ(Window().Model().Fill.Tick, 0);
   EXPECT_EQ(Window().Timer()->Interval(), 50);
   EXPECT_TRUE(ShowsItsModel());
@@ -464,8 +447,7 @@ TEST_F(FH12Window, ReopeningsInMidJiggleNeverMoveTheButtonAway) {
     Button().click();
     Fire(shakeTicks);
     EXPECT_EQ(Button().x(), shakeTicks % 2 ? 125 : 128);
-    Window().ReturnButtonClick();
-    test::Settle();
+    Leave();
   }
   Open();
   EXPECT_EQ(Button().x(), 128);

@@ -12,6 +12,7 @@
 #include "shell/LessonTimer.h"
 #include "shell/Random.h"
 #include "tests/lessons/composition/CylinderCheck.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -145,41 +146,38 @@ TEST(FH13Pane, Lines) {
 
 // ----------------------------------------------------------------- window
 
-TEST(FH13Window, OpeningRestartsTheFillWhichRunsOnHidden) {
-  Course& course = test::SharedCourse();
-  auto& w = dynamic_cast<TFH13&>(course.Lesson(kLessonNumber));
+struct FH13Window : test::LessonWindowTest<TFH13, kLessonNumber> {
+  static bool ShowsItsModel() {
+    return test::ShownArea(Window()) == test::Picture(Window().Model().Scene(kGlass));
+  }
+};
+
+TEST_F(FH13Window, OpeningRestartsTheFillWhichRunsOnHidden) {
+  TFH13& w = Window();
   EXPECT_EQ(w.Panel()->text(), "Volumetric weight");
   EXPECT_FALSE(w.PaintConnected());
-  auto shows = [&] { return test::ShownArea(w) == test::Picture(w.Model().Scene(kGlass)); };
-  auto fire = [&](int n) {
-    for (int i = 0; i < n; ++i) w.Timer()->Fire();
-    test::Settle();
-  };
 
-  course.OpenLesson(kLessonNumber);
-  test::Settle();
+  Open();
   EXPECT_EQ(w.Timer()->Interval(), 50);
   EXPECT_EQ(w.Model().Fill.Tick, 0);
-  EXPECT_TRUE(shows());
-  fire(111);
-  EXPECT_TRUE(shows());
+  EXPECT_TRUE(ShowsItsModel());
+  Fire(111);
+  EXPECT_TRUE(ShowsItsModel());
 
   w.ReturnButtonClick();
-  fire(30);
+  Fire(30);
   EXPECT_EQ(w.Model().Fill.Tick, 120);
   EXPECT_EQ(w.Timer()->Interval(), 10);
-  course.OpenLesson(kLessonNumber);
-  test::Settle();
+  Open();
   EXPECT_EQ(w.Model().Fill.Tick, 0);
   EXPECT_EQ(w.Timer()->Interval(), 50);
-  EXPECT_TRUE(shows());
+  EXPECT_TRUE(ShowsItsModel());
 
-  fire(40);
-  test::FocusBackFromADialog(course, w);
+  Fire(40);
+  test::FocusBackFromADialog(TheCourse(), w);
   EXPECT_EQ(w.Model().Fill.Tick, 0);
-  EXPECT_TRUE(shows());
-  w.ReturnButtonClick();
-  test::Settle();
+  EXPECT_TRUE(ShowsItsModel());
+  Leave();
 }
 
 }  // namespace

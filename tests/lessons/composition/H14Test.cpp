@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTextCursor>
 
@@ -10,7 +9,8 @@
 #include "lessons/composition/WaterContent.h"
 #include "shell/LessonTimer.h"
 #include "shell/Random.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/FigureTables.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -47,14 +47,11 @@ int Count(const WaterContentModel& m, Speck speck) {
 
 TEST(H14Figure, WorkedGeometryOfTheStandardLayout) {
   const WaterContentGeometry g = WaterContentLayout(L, T, W, H);
-  const struct {
-    const char* name;
-    int actual, expected;
-  } cases[] = {
+  const test::WorkedValue cases[] = {
       {"yB", g.yB, 192}, {"yTop", g.yTop, 153}, {"xl", g.xl, 76}, {"xr", g.xr, 276},
       {"t", g.t, 6},     {"sL", g.sL, 83},      {"sR", g.sR, 270},
   };
-  for (const auto& c : cases) EXPECT_EQ(c.actual, c.expected) << c.name;
+  test::ExpectWorkedValues(cases);
   const WaterContentModel m = Fresh();
   EXPECT_EQ(m.SpeckColumns(), 186);  // x from 83 to 268
   EXPECT_EQ(m.SpeckRows(), 38);      // y from 153 to 190
@@ -279,36 +276,15 @@ TEST(H14Pane, LinesEndWithTheLastParagraphAndTheCaretAfterIt) {
 
 // ------------------------------------------------------------------ window
 
-class H14Window : public testing::Test {
+class H14Window : public test::LessonWindowTest<TFH14, kLessonNumber> {
  protected:
-  void SetUp() override {
-    course_ = &test::SharedCourse();
-    SeedRandom(21);
-  }
-  void TearDown() override {
-    if (Window().isVisible()) Window().ReturnButtonClick();
-    test::Settle();
-  }
+  void SetUp() override { SeedRandom(21); }
 
-  TFH14& Window() { return dynamic_cast<TFH14&>(course_->Lesson(kLessonNumber)); }
-  void Fire(int ticks) {
-    for (int i = 0; i < ticks; ++i) Window().Timer()->Fire();
-    test::Settle();
-  }
-  void Open() {
-    course_->OpenLesson(kLessonNumber);
-    test::Settle();
-  }
   // What the window shows of the drawing area with its outline.
-  QImage Shown() {
-    return Window().Surface().copy(L, T, W + 1, H + 1).convertToFormat(QImage::Format_RGB32);
-  }
-  QRgb ShownAt(int x, int y) { return Window().Surface().pixel(x, y) & 0xFFFFFF; }
-  QImage Picture() {
-    return Drawn(Window().Model()).Image().convertToFormat(QImage::Format_RGB32);
-  }
-
-  Course* course_ = nullptr;
+  static QImage Shown() { return test::ShownArea(Window(), W + 1, H + 1); }
+  // One pixel the window shows, in window coordinates.
+  static QRgb ShownAt(int x, int y) { return Window().Surface().pixel(x, y) & 0xFFFFFF; }
+  static QImage Picture() { return test::AsShown(Drawn(Window().Model())); }
 };
 
 TEST_F(H14Window, ControlsAndTimerAsCreated) {
@@ -363,12 +339,7 @@ TEST_F(H14Window, RepaintAndDialogFocusShowAWetSampleThatDriesFurther) {
   for (const bool dialog : {false, true}) {
     SCOPED_TRACE(dialog ? "focus back from a dialog" : "repaint");
     if (dialog) {
-      QMessageBox box(QMessageBox::NoIcon, "A dialog", "of the program", QMessageBox::Ok);
-      box.show();
-      test::Settle();
-      course_->FocusMovedTo(box.windowHandle());
-      box.hide();
-      course_->FocusMovedTo(Window().windowHandle());
+      test::FocusBackFromADialog(TheCourse(), Window());
     } else {
       Window().SystemRepaint();
     }
@@ -390,8 +361,7 @@ TEST_F(H14Window, WayBackSwitchesTheHeaterOff) {
   Open();
   Window().ButtonHeater()->click();
   Fire(10);
-  Window().ReturnButtonClick();
-  test::Settle();
+  Leave();
   EXPECT_FALSE(Window().Model().HeaterOn);
   Fire(10);  // hidden: nothing dries
 

@@ -1,14 +1,12 @@
 #pragma once
-// Checks the figure tests of this chapter share: pixels at given places, a
-// label's ink in its box, and what a lesson window shows of its drawing area.
+// Checks the figure tests of this chapter share: pixels at given places, and
+// a label's ink in its box.
 
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <initializer_list>
 
 #include "shell/Canvas.h"
-#include "shell/LessonWindow.h"
 #include "tests/support/TestSupport.h"
 
 namespace kavenor::checks {
@@ -32,11 +30,6 @@ inline bool InkIn(const Canvas& canvas, int l, int t, int r, int b) {
     for (int x = l; x < r; ++x)
       if (canvas.Pixel(x, y) != clWhite) return true;
   return false;
-}
-
-// The 332 x 195 drawing area as the window shows it.
-inline QImage DrawingArea(const LessonWindow& w) {
-  return w.Surface().copy(10, 45, 332, 195).convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace kavenor::checks

@@ -1,21 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QRadioButton>
 #include <algorithm>
 #include <iterator>
 
-#include "course/Lessons.h"
 #include "lessons/consolidation/H41.h"
 #include "lessons/consolidation/Oedometer.h"
 #include "shell/RadioGroup.h"
 #include "tests/lessons/consolidation/FigureChecks.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
 
-using checks::DrawingArea;
 using checks::ExpectPixels;
 using checks::InkIn;
 
@@ -225,8 +222,7 @@ TEST(FH41Pane, LinesAndTheirGreekLetters) {
   test::ExpectPaneLines(pane, expected);
   const QStringList lines = test::PaneLines(pane);
   for (qsizetype i = std::size(expected); i < lines.size(); ++i) EXPECT_TRUE(lines[i].isEmpty());
-  EXPECT_EQ(pane.textCursor().position(), 0);
-  EXPECT_FALSE(pane.textCursor().hasSelection());
+  test::ExpectCaretAtStart(pane);
 }
 
 // ---- the window ----
@@ -234,83 +230,56 @@ TEST(FH41Pane, LinesAndTheirGreekLetters) {
 QImage Expected(int item) {
   Canvas canvas;
   DrawOedometerOption(canvas, item, W, H);
-  return canvas.Image().convertToFormat(QImage::Format_RGB32);
+  return test::AsShown(canvas);
 }
 
-TFH41& Lesson() { return dynamic_cast<TFH41&>(test::SharedCourse().Lesson(kLessonNumber)); }
+struct FH41Window : test::LessonWindowTest<TFH41, kLessonNumber> {};
 
-TEST(FH41Window, RadioGroupAsCreated) {
-  const LessonEntry* entry = FindLesson("FH41");
-  ASSERT_NE(entry, nullptr);
-  test::SharedCourse();  // the layout
-  const std::unique_ptr<LessonWindow> made = entry->make(*entry);
+TEST_F(FH41Window, RadioGroupAsCreated) {
+  const std::unique_ptr<LessonWindow> made = test::MadeFresh("FH41");
   auto* w = dynamic_cast<TFH41*>(made.get());
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(w->Timer(), nullptr);
   EXPECT_TRUE(w->PaintConnected());
-  RadioGroup* group = w->findChild<RadioGroup*>(QStringLiteral("RadioGroup1"));
-  ASSERT_EQ(group, w->RadioGroup1());
-  EXPECT_EQ(group->title(), QStringLiteral("Graphic Options"));
   // Below the drawing area at (window width div 12, window height div 2).
-  EXPECT_EQ(group->geometry(), QRect(760 / 12, 560 / 2, 189, 59));
-  EXPECT_EQ(group->palette().color(QPalette::Window).rgb() & 0xFFFFFFu, clYellow);
-  EXPECT_TRUE(group->autoFillBackground());
-  EXPECT_EQ(group->ItemIndex(), 0);
-  const QList<QRadioButton*> items = group->findChildren<QRadioButton*>();
-  ASSERT_EQ(items.size(), 3);
-  EXPECT_EQ(items[0]->text(), QStringLiteral("Compression test"));
-  EXPECT_EQ(items[1]->text(), QStringLiteral("Results on linear scale"));
-  EXPECT_EQ(items[2]->text(), QStringLiteral("Results on logarithmic scale"));
-  for (QRadioButton* item : items) EXPECT_TRUE(group->rect().contains(item->geometry()));
+  test::ExpectOptionGroup(*w, w->RadioGroup1(),
+                          {"Graphic Options",
+                           QRect(760 / 12, 560 / 2, 189, 59),
+                           {"Compression test", "Results on linear scale",
+                            "Results on logarithmic scale"}});
 }
 
-TEST(FH41Window, EachClickRedrawsAtOnce) {
-  Course& course = test::SharedCourse();
-  course.OpenLesson(kLessonNumber);
-  test::Settle();
-  TFH41& w = Lesson();
-  RadioGroup* group = w.RadioGroup1();
-  EXPECT_EQ(DrawingArea(w), Expected(group->ItemIndex()));
-
-  for (const int item : {1, 1, 2, 0, 0, 2}) {
-    group->Item(item)->click();  // no event processing in between: at once
-    EXPECT_EQ(group->ItemIndex(), item);
-    EXPECT_EQ(DrawingArea(w), Expected(item)) << item;
-  }
+TEST_F(FH41Window, EachClickRedrawsAtOnce) {
+  Open();
+  RadioGroup* group = Window().RadioGroup1();
+  EXPECT_EQ(Shown(), Expected(group->ItemIndex()));
+  test::ExpectClicksRedraw(Window(), *group, {1, 1, 2, 0, 0, 2}, Expected);
 
   // With no item selected, a repaint shows the logarithmic graph.
   group->SetItemIndex(0);
   group->Item(0)->click();
   group->SetItemIndex(-1);
   EXPECT_EQ(group->ItemIndex(), -1);
-  w.SystemRepaint();
-  EXPECT_EQ(DrawingArea(w), Expected(2));
+  Window().SystemRepaint();
+  EXPECT_EQ(Shown(), Expected(2));
 
   group->SetItemIndex(0);
-  w.ReturnButtonClick();
-  test::Settle();
+  Leave();
 }
 
-TEST(FH41Window, SelectionSurvivesHidingAndShowing) {
-  Course& course = test::SharedCourse();
-  course.OpenLesson(kLessonNumber);
-  test::Settle();
-  TFH41& w = Lesson();
-  w.RadioGroup1()->Item(1)->click();
-  w.ReturnButtonClick();
-  test::Settle();
-  course.OpenLesson(kLessonNumber);
-  test::Settle();
-  EXPECT_EQ(w.RadioGroup1()->ItemIndex(), 1);
-  EXPECT_EQ(DrawingArea(w), Expected(1));
+TEST_F(FH41Window, SelectionSurvivesHidingAndShowing) {
+  Open();
+  Window().RadioGroup1()->Item(1)->click();
+  Leave();
+  Open();
+  EXPECT_EQ(Window().RadioGroup1()->ItemIndex(), 1);
+  EXPECT_EQ(Shown(), Expected(1));
   // A repaint asked by the window system draws the same picture again.
-  w.SystemRepaint();
-  test::Settle();
-  EXPECT_EQ(DrawingArea(w), Expected(1));
+  Repaint();
+  EXPECT_EQ(Shown(), Expected(1));
 
-  w.RadioGroup1()->Item(0)->click();
-  w.ReturnButtonClick();
-  test::Settle();
+  Window().RadioGroup1()->Item(0)->click();
+  Leave();
 }
 
 }  // namespace

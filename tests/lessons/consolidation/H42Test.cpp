@@ -1,20 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QRadioButton>
 
-#include "course/Lessons.h"
 #include "lessons/consolidation/H41.h"
 #include "lessons/consolidation/H42.h"
 #include "lessons/consolidation/Oedometer.h"
 #include "shell/RadioGroup.h"
 #include "tests/lessons/consolidation/FigureChecks.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
 
-using checks::DrawingArea;
 using checks::ExpectPixels;
 using checks::InkIn;
 
@@ -101,8 +98,7 @@ TEST(FH42Pane, LinesAndTheirGreekAndIndexLetters) {
       {"   mv=1/E=1/(Cσ').", "4:v:Garamond:8 14:σ:Symbol:10"},
   };
   test::ExpectPaneLines(pane, expected);
-  EXPECT_EQ(pane.textCursor().position(), 0);
-  EXPECT_FALSE(pane.textCursor().hasSelection());
+  test::ExpectCaretAtStart(pane);
 }
 
 // ---- the window ----
@@ -110,55 +106,42 @@ TEST(FH42Pane, LinesAndTheirGreekAndIndexLetters) {
 QImage Expected(int item) {
   Canvas canvas;
   DrawCompressibilityOption(canvas, item, W, H);
-  return canvas.Image().convertToFormat(QImage::Format_RGB32);
+  return test::AsShown(canvas);
 }
 
-TEST(FH42Window, RadioGroupAsCreated) {
-  const LessonEntry* entry = FindLesson("FH42");
-  ASSERT_NE(entry, nullptr);
-  test::SharedCourse();  // the layout
-  const std::unique_ptr<LessonWindow> made = entry->make(*entry);
+struct FH42Window : test::LessonWindowTest<TFH42, kLessonNumber> {};
+
+TEST_F(FH42Window, RadioGroupAsCreated) {
+  const std::unique_ptr<LessonWindow> made = test::MadeFresh("FH42");
   auto* w = dynamic_cast<TFH42*>(made.get());
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(w->Timer(), nullptr);
   EXPECT_TRUE(w->PaintConnected());
-  RadioGroup* group = w->findChild<RadioGroup*>(QStringLiteral("RadioGroup1"));
-  ASSERT_EQ(group, w->RadioGroup1());
-  EXPECT_EQ(group->title(), QStringLiteral("Graphics Options"));
-  EXPECT_EQ(group->geometry(), QRect(760 / 10, 560 / 2, 130, 46));
-  EXPECT_EQ(group->palette().color(QPalette::Window).rgb() & 0xFFFFFFu, clYellow);
-  EXPECT_EQ(group->ItemIndex(), 0);
-  const QList<QRadioButton*> items = group->findChildren<QRadioButton*>();
-  ASSERT_EQ(items.size(), 2);
-  EXPECT_EQ(items[0]->text(), QStringLiteral("Compression test "));  // the blank stays
-  EXPECT_EQ(items[1]->text(), QStringLiteral("Test results"));
+  test::ExpectOptionGroup(*w, w->RadioGroup1(),
+                          {"Graphics Options",
+                           QRect(760 / 10, 560 / 2, 130, 46),
+                           {"Compression test ", "Test results"}});  // the blank stays
 }
 
-TEST(FH42Window, ApparatusIsTheOedometerLessonsAndClicksRedraw) {
-  Course& course = test::SharedCourse();
+TEST_F(FH42Window, ApparatusIsTheOedometerLessonsAndClicksRedraw) {
+  Course& course = TheCourse();
   course.OpenLesson(kOedometerLesson);
   test::Settle();
   auto& oedometer = dynamic_cast<TFH41&>(course.Lesson(kOedometerLesson));
   ASSERT_EQ(oedometer.RadioGroup1()->ItemIndex(), 0);
-  const QImage oedometerApparatus = DrawingArea(oedometer);
+  const QImage oedometerApparatus = test::ShownArea(oedometer);
   oedometer.ReturnButtonClick();
   test::Settle();
 
-  course.OpenLesson(kLessonNumber);
-  test::Settle();
-  auto& w = dynamic_cast<TFH42&>(course.Lesson(kLessonNumber));
-  EXPECT_EQ(DrawingArea(w), oedometerApparatus);
-  for (const int item : {1, 1, 0, 1}) {
-    w.RadioGroup1()->Item(item)->click();
-    EXPECT_EQ(DrawingArea(w), Expected(item)) << item;
-  }
-  w.RadioGroup1()->SetItemIndex(-1);
-  w.SystemRepaint();
-  EXPECT_EQ(DrawingArea(w), Expected(1));
+  Open();
+  EXPECT_EQ(Shown(), oedometerApparatus);
+  test::ExpectClicksRedraw(Window(), *Window().RadioGroup1(), {1, 1, 0, 1}, Expected);
+  Window().RadioGroup1()->SetItemIndex(-1);
+  Window().SystemRepaint();
+  EXPECT_EQ(Shown(), Expected(1));
 
-  w.RadioGroup1()->Item(0)->click();
-  w.ReturnButtonClick();
-  test::Settle();
+  Window().RadioGroup1()->Item(0)->click();
+  Leave();
 }
 
 }  // namespace

@@ -1,20 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QRadioButton>
 #include <algorithm>
 
-#include "course/Lessons.h"
 #include "lessons/consolidation/Creep.h"
 #include "lessons/consolidation/H43.h"
 #include "shell/RadioGroup.h"
 #include "tests/lessons/consolidation/FigureChecks.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
 
-using checks::DrawingArea;
 using checks::ExpectPixels;
 using checks::InkIn;
 
@@ -188,13 +185,8 @@ TEST(FH43Pane, LinesAndTheirGreekAndIndexLetters) {
        "values of time.",
        ""},
   };
-  for (std::size_t i = 0; i < std::size(rest); ++i) {
-    const int line = static_cast<int>(i) + 3;
-    EXPECT_EQ(lines[line].toStdString(), rest[i].text) << line;
-    EXPECT_EQ(test::Dressing(pane, line), rest[i].dressing) << line;
-  }
-  EXPECT_EQ(pane.textCursor().position(), 0);
-  EXPECT_FALSE(pane.textCursor().hasSelection());
+  test::ExpectPaneLines(pane, rest, 3);
+  test::ExpectCaretAtStart(pane);
 }
 
 // ---- the window ----
@@ -202,52 +194,36 @@ TEST(FH43Pane, LinesAndTheirGreekAndIndexLetters) {
 QImage Expected(int item) {
   Canvas canvas;
   DrawCreepOption(canvas, item, W, H);
-  return canvas.Image().convertToFormat(QImage::Format_RGB32);
+  return test::AsShown(canvas);
 }
 
-TEST(FH43Window, RadioGroupAndPaneAsCreated) {
-  const LessonEntry* entry = FindLesson("FH43");
-  ASSERT_NE(entry, nullptr);
-  test::SharedCourse();  // the layout
-  const std::unique_ptr<LessonWindow> made = entry->make(*entry);
+struct FH43Window : test::LessonWindowTest<TFH43, kLessonNumber> {};
+
+TEST_F(FH43Window, RadioGroupAndPaneAsCreated) {
+  const std::unique_ptr<LessonWindow> made = test::MadeFresh("FH43");
   auto* w = dynamic_cast<TFH43*>(made.get());
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(w->Timer(), nullptr);
   EXPECT_TRUE(w->PaintConnected());
   // The pane is ContentBottom - nearest(0.9 AreaTop) = 455 - 40 high.
   EXPECT_EQ(w->RichEdit()->height(), 415);
-  RadioGroup* group = w->findChild<RadioGroup*>(QStringLiteral("RadioGroup1"));
-  ASSERT_EQ(group, w->RadioGroup1());
-  EXPECT_EQ(group->title(), QStringLiteral("Scale"));
-  EXPECT_EQ(group->geometry(), QRect(760 / 8, 560 / 2, 145, 57));
-  EXPECT_EQ(group->palette().color(QPalette::Window).rgb() & 0xFFFFFFu, clYellow);
-  EXPECT_EQ(group->ItemIndex(), 0);
-  const QList<QRadioButton*> items = group->findChildren<QRadioButton*>();
-  ASSERT_EQ(items.size(), 2);
-  EXPECT_EQ(items[0]->text(), QStringLiteral("Linear scale"));
-  EXPECT_EQ(items[1]->text(), QStringLiteral("Logarithmic scale"));
+  test::ExpectOptionGroup(*w, w->RadioGroup1(),
+                          {"Scale",
+                           QRect(760 / 8, 560 / 2, 145, 57),
+                           {"Linear scale", "Logarithmic scale"}});
 }
 
-TEST(FH43Window, ClicksRedrawAtOnceAndTheChoiceStays) {
-  Course& course = test::SharedCourse();
-  course.OpenLesson(kLessonNumber);
-  test::Settle();
-  auto& w = dynamic_cast<TFH43&>(course.Lesson(kLessonNumber));
-  EXPECT_EQ(DrawingArea(w), Expected(0));
-  for (const int item : {1, 1, 0, 1}) {
-    w.RadioGroup1()->Item(item)->click();
-    EXPECT_EQ(DrawingArea(w), Expected(item)) << item;
-  }
-  w.ReturnButtonClick();
-  test::Settle();
-  course.OpenLesson(kLessonNumber);
-  test::Settle();
-  EXPECT_EQ(w.RadioGroup1()->ItemIndex(), 1);
-  EXPECT_EQ(DrawingArea(w), Expected(1));
+TEST_F(FH43Window, ClicksRedrawAtOnceAndTheChoiceStays) {
+  Open();
+  EXPECT_EQ(Shown(), Expected(0));
+  test::ExpectClicksRedraw(Window(), *Window().RadioGroup1(), {1, 1, 0, 1}, Expected);
+  Leave();
+  Open();
+  EXPECT_EQ(Window().RadioGroup1()->ItemIndex(), 1);
+  EXPECT_EQ(Shown(), Expected(1));
 
-  w.RadioGroup1()->Item(0)->click();
-  w.ReturnButtonClick();
-  test::Settle();
+  Window().RadioGroup1()->Item(0)->click();
+  Leave();
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include "lessons/consolidation/H44.h"
 #include "lessons/consolidation/Isochrone.h"
 #include "shell/LessonTimer.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -242,21 +242,16 @@ TEST(H44Pane, LinesAndTheirGreekAndIndexLetters) {
   EXPECT_TRUE(paragraph.contains("total stress") && paragraph.contains("effective stress"));
   EXPECT_EQ(test::Dressing(pane, kFixed), "");
   for (int i = kFixed + 1; i < lines.size(); ++i) EXPECT_TRUE(lines[i].isEmpty());
-  EXPECT_EQ(pane.textCursor().position(), 0);
-  EXPECT_FALSE(pane.textCursor().hasSelection());
+  test::ExpectCaretAtStart(pane);
 }
 
 // ---- the window ----
 
-QImage DrawingArea(const LessonWindow& w) {
-  return w.Surface().copy(10, 45, W, H).convertToFormat(QImage::Format_RGB32);
-}
+struct H44Window : test::LessonWindowTest<TFH44, 18> {};
 
-TEST(H44Window, EachOpeningRestartsAndEachTickDraws) {
-  Course& course = test::SharedCourse();
-  course.OpenLesson(18);
-  test::Settle();
-  auto& lesson = dynamic_cast<TFH44&>(course.Lesson(18));
+TEST_F(H44Window, EachOpeningRestartsAndEachTickDraws) {
+  Open();
+  TFH44& lesson = Window();
   EXPECT_FALSE(lesson.PaintConnected());
   ASSERT_NE(lesson.Timer(), nullptr);
   EXPECT_TRUE(lesson.Timer()->Running());
@@ -267,34 +262,30 @@ TEST(H44Window, EachOpeningRestartsAndEachTickDraws) {
   EXPECT_EQ(lesson.Model().TimeFactor, 0.001);
   Canvas expected;
   DrawIsochrone(expected, lesson.Model(), W, H);
-  EXPECT_EQ(DrawingArea(lesson), expected.Image());
-  EXPECT_EQ(lesson.Surface().pixel(10 + 299, 45 + 97) & 0xFFFFFFu, clBlue);
+  EXPECT_EQ(Shown(), expected.Image());
+  EXPECT_EQ(ShownAt(299, 97), clBlue);
 
   for (int i = 0; i < 99; ++i) lesson.Timer()->Fire();
   EXPECT_NEAR(lesson.Model().TimeFactor, 0.1, 1e-12);
   DrawIsochrone(expected, lesson.Model(), W, H);
-  EXPECT_EQ(DrawingArea(lesson), expected.Image());
+  EXPECT_EQ(Shown(), expected.Image());
 
   // No paint handler: an expose changes neither the state nor the picture.
-  const QImage shown = DrawingArea(lesson);
-  lesson.SystemRepaint();
-  test::Settle();
+  const QImage shown = Shown();
+  Repaint();
   EXPECT_NEAR(lesson.Model().TimeFactor, 0.1, 1e-12);
-  EXPECT_EQ(DrawingArea(lesson), shown);
+  EXPECT_EQ(Shown(), shown);
 
   // Hidden, the animation runs on; the next opening starts it again.
-  lesson.ReturnButtonClick();
-  test::Settle();
+  Leave();
   for (int i = 0; i < 10; ++i) lesson.Timer()->Fire();
   EXPECT_NEAR(lesson.Model().TimeFactor, 0.11, 1e-12);
-  course.OpenLesson(18);
-  test::Settle();
+  Open();
   EXPECT_EQ(lesson.Model().TimeFactor, 0);
   lesson.Timer()->Fire();
   EXPECT_EQ(lesson.Model().TimeFactor, 0.001);
 
-  lesson.ReturnButtonClick();
-  test::Settle();
+  Leave();
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QImage>
-#include <QMessageBox>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -12,12 +10,11 @@
 #include "lessons/consolidation/Isochrone.h"
 #include "shell/LessonTimer.h"
 #include "tests/lessons/consolidation/FigureChecks.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
 
-using checks::DrawingArea;
 using checks::ExpectPixels;
 using checks::InkIn;
 
@@ -101,17 +98,16 @@ TEST(FH45Pane, LinesAndTheirGreekAndIndexLetters) {
       {"", ""},
   };
   test::ExpectPaneLines(pane, expected);
-  EXPECT_EQ(pane.textCursor().position(), 0);
-  EXPECT_FALSE(pane.textCursor().hasSelection());
+  test::ExpectCaretAtStart(pane);
 }
 
 // ---- the window ----
 
-TFH45& Lesson() { return dynamic_cast<TFH45&>(test::SharedCourse().Lesson(kLessonNumber)); }
+struct FH45Window : test::LessonWindowTest<TFH45, kLessonNumber> {};
 
-TEST(FH45Window, AsCreated) {
-  Course& course = test::SharedCourse();
-  TFH45& w = Lesson();
+TEST_F(FH45Window, AsCreated) {
+  Course& course = TheCourse();
+  TFH45& w = Window();
   EXPECT_FALSE(w.PaintConnected());
   ASSERT_NE(w.Timer(), nullptr);
   EXPECT_TRUE(w.Timer()->Running());
@@ -125,40 +121,36 @@ TEST(FH45Window, AsCreated) {
   EXPECT_EQ(w.Model().TimeFactor, before);
 }
 
-TEST(FH45Window, PictureIsTheConsolidationLessonsAtEqualTime) {
-  Course& course = test::SharedCourse();
+TEST_F(FH45Window, PictureIsTheConsolidationLessonsAtEqualTime) {
+  Course& course = TheCourse();
   course.OpenLesson(kConsolidationLesson);
   test::Settle();
   LessonWindow& consolidation = course.Lesson(kConsolidationLesson);
   for (int i = 0; i < 250; ++i) consolidation.Timer()->Fire();
-  const QImage fromConsolidation = DrawingArea(consolidation);
+  const QImage fromConsolidation = test::ShownArea(consolidation);
   consolidation.ReturnButtonClick();
   test::Settle();
 
-  course.OpenLesson(kLessonNumber);
-  test::Settle();
-  TFH45& w = Lesson();
+  Open();
+  TFH45& w = Window();
   EXPECT_EQ(w.Model().TimeFactor, 0);
   for (int i = 0; i < 250; ++i) w.Timer()->Fire();
   EXPECT_NEAR(w.Model().TimeFactor, 0.25, 1e-12);
-  EXPECT_EQ(DrawingArea(w), fromConsolidation);
+  EXPECT_EQ(Shown(), fromConsolidation);
   Canvas expected;
   DrawIsochrone(expected, w.Model(), W, H);
-  EXPECT_EQ(DrawingArea(w), expected.Image().convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(Shown(), test::AsShown(expected));
 
   // No paint handler: an expose changes neither the state nor the picture.
-  w.SystemRepaint();
-  test::Settle();
-  EXPECT_EQ(DrawingArea(w), fromConsolidation);
-  w.ReturnButtonClick();
-  test::Settle();
+  Repaint();
+  EXPECT_EQ(Shown(), fromConsolidation);
+  Leave();
 }
 
-TEST(FH45Window, RestartsOnOpeningAndFromADialogButNotFromAnotherApplication) {
-  Course& course = test::SharedCourse();
-  course.OpenLesson(kLessonNumber);
-  test::Settle();
-  TFH45& w = Lesson();
+TEST_F(FH45Window, RestartsOnOpeningAndFromADialogButNotFromAnotherApplication) {
+  Course& course = TheCourse();
+  Open();
+  TFH45& w = Window();
   for (int i = 0; i < 30; ++i) w.Timer()->Fire();
   EXPECT_NEAR(w.Model().TimeFactor, 0.03, 1e-12);
 
@@ -169,34 +161,23 @@ TEST(FH45Window, RestartsOnOpeningAndFromADialogButNotFromAnotherApplication) {
   EXPECT_NEAR(w.Model().TimeFactor, 0.03, 1e-12);
 
   // Back from a dialog of the program: the lesson is activated, and starts again.
-  QMessageBox box(QMessageBox::NoIcon, "A dialog", "of the program", QMessageBox::Ok);
-  box.show();
-  QCoreApplication::processEvents();
-  course.FocusMovedTo(box.windowHandle());
-  box.hide();
-  course.FocusMovedTo(w.windowHandle());
+  test::FocusBackFromADialog(course, w);
   EXPECT_EQ(w.Model().TimeFactor, 0);
   w.Timer()->Fire();
   EXPECT_EQ(w.Model().TimeFactor, 0.001);
 
   // Reopened from the menu: from the start again.
   for (int i = 0; i < 30; ++i) w.Timer()->Fire();
-  w.ReturnButtonClick();
-  test::Settle();
-  course.OpenLesson(kLessonNumber);
-  test::Settle();
+  Leave();
+  Open();
   EXPECT_EQ(w.Model().TimeFactor, 0);
-  w.ReturnButtonClick();
-  test::Settle();
+  Leave();
 }
 
-TEST(FH45Window, RunsWhileHiddenAndStopsAtTen) {
-  Course& course = test::SharedCourse();
-  course.OpenLesson(kLessonNumber);
-  test::Settle();
-  TFH45& w = Lesson();
-  w.ReturnButtonClick();
-  test::Settle();
+TEST_F(FH45Window, RunsWhileHiddenAndStopsAtTen) {
+  Open();
+  TFH45& w = Window();
+  Leave();
   ASSERT_FALSE(w.isVisible());
   // 10 000 additions of 0.001 fall just short of 10: one more tick is needed.
   for (int i = 0; i < 10001; ++i) w.Timer()->Fire();
@@ -208,13 +189,11 @@ TEST(FH45Window, RunsWhileHiddenAndStopsAtTen) {
   for (int k = 0; k <= 40; ++k) EXPECT_EQ(w.Model().PorePressure[k], 0.0) << k;
 
   // Opened again, it starts from the beginning.
-  course.OpenLesson(kLessonNumber);
-  test::Settle();
+  Open();
   EXPECT_EQ(w.Model().TimeFactor, 0);
   w.Timer()->Fire();
-  EXPECT_EQ(w.Surface().pixel(10 + 299, 45 + 97) & 0xFFFFFFu, clBlue);  // nearly full
-  w.ReturnButtonClick();
-  test::Settle();
+  EXPECT_EQ(ShownAt(299, 97), clBlue);  // nearly full
+  Leave();
 }
 
 }  // namespace

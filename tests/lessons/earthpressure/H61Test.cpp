@@ -4,11 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QTextCursor>
-
 #include "lessons/earthpressure/H61.h"
 #include "lessons/earthpressure/HalfSpace.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -70,51 +68,25 @@ TEST(H61Figure, LoadArrowIsFortyLongWithPRightOfItsTail) {
   }
 }
 
-struct H61Window : testing::Test {
-  void SetUp() override {
-    course.OpenLesson(kLesson);
-    test::Settle();
-  }
-  void TearDown() override {
-    lesson.ReturnButtonClick();
-    test::Settle();
-  }
-  long long Shown(int x, int y) const { return lesson.Surface().pixel(10 + x, 45 + y) & 0xFFFFFF; }
-
-  Course& course = test::SharedCourse();
-  LessonWindow& lesson = course.Lesson(kLesson);
+struct H61Window : test::LessonWindowTest<TFH61, kLesson> {
+  void SetUp() override { Open(); }
 };
 
 TEST_F(H61Window, EveryRepaintDrawsTheSamePicture) {
-  EXPECT_TRUE(lesson.PaintConnected());
-  EXPECT_EQ(lesson.Timer(), nullptr);
-  EXPECT_EQ(Shown(166, 25), clBlack);
-  EXPECT_EQ(Shown(166, 24), clWhite);
-  EXPECT_EQ(Shown(1, 66), clOlive);
-  const QImage first = lesson.Surface().copy();
-  for (int i = 0; i < 3; ++i) {
-    lesson.SystemRepaint();
-    test::Settle();
-  }
-  EXPECT_EQ(lesson.Surface(), first);
-  lesson.ReturnButtonClick();
-  course.OpenLesson(kLesson);
-  test::Settle();
-  EXPECT_EQ(lesson.Surface(), first);
+  EXPECT_TRUE(Window().PaintConnected());
+  EXPECT_EQ(Window().Timer(), nullptr);
+  EXPECT_EQ(ShownAt(166, 25), clBlack);
+  EXPECT_EQ(ShownAt(166, 24), clWhite);
+  EXPECT_EQ(ShownAt(1, 66), clOlive);
+  ExpectRepaintsAndReopeningKeepThePicture();
 }
 
 TEST(H61Pane, PlainLinesOverTheStoredSymbolFont) {
   const TheoryPane& pane = *test::SharedCourse().Lesson(kLesson).RichEdit();
   EXPECT_EQ(pane.geometry(), QRect(408, 45, 332, 428));
   // The pane's own font is the stored symbol face; the text is not in it.
-  EXPECT_EQ(pane.font().family(), QStringLiteral("Bookshelf Symbol 2"));
-  EXPECT_EQ(pane.font().pixelSize(), 12);
-  EXPECT_TRUE(pane.font().bold());
-  for (const TheoryPane::Run& run : pane.Runs()) {
-    EXPECT_EQ(run.family, QStringLiteral("MS Sans Serif")) << run.start;
-    EXPECT_EQ(run.size, 8) << run.start;
-    EXPECT_FALSE(run.italic || run.underline) << run.start;
-  }
+  test::ExpectPaneFont(pane, "Bookshelf Symbol 2", 12, true);
+  test::ExpectPlainRuns(pane);
 
   const QStringList lines = test::PaneLines(pane);
   ASSERT_EQ(lines.size(), 12) << lines.join(QLatin1Char('|')).toStdString();
@@ -140,9 +112,7 @@ TEST(H61Pane, PlainLinesOverTheStoredSymbolFont) {
   EXPECT_EQ(lines[11], QStringLiteral("More realistic computations may be made by a numerical method."));
 
   // The composition leaves the caret after the last word.
-  const QTextCursor caret = pane.textCursor();
-  EXPECT_TRUE(caret.atEnd());
-  EXPECT_FALSE(caret.hasSelection());
+  test::ExpectCaretAtEnd(pane);
 }
 
 }  // namespace

@@ -3,11 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QTextCursor>
-
 #include "lessons/earthpressure/H62.h"
 #include "lessons/earthpressure/HalfSpace.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -69,50 +67,24 @@ TEST(H62Figure, StripLoadIsFortyWideTwentyHighAndCentred) {
   }
 }
 
-struct H62Window : testing::Test {
-  void SetUp() override {
-    course.OpenLesson(kLesson);
-    test::Settle();
-  }
-  void TearDown() override {
-    lesson.ReturnButtonClick();
-    test::Settle();
-  }
-  long long Shown(int x, int y) const { return lesson.Surface().pixel(10 + x, 45 + y) & 0xFFFFFF; }
-
-  Course& course = test::SharedCourse();
-  LessonWindow& lesson = course.Lesson(kLesson);
+struct H62Window : test::LessonWindowTest<TFH62, kLesson> {
+  void SetUp() override { Open(); }
 };
 
 TEST_F(H62Window, EveryRepaintDrawsTheSamePicture) {
-  EXPECT_TRUE(lesson.PaintConnected());
-  EXPECT_EQ(lesson.Timer(), nullptr);
-  EXPECT_EQ(Shown(146, 45), clBlack);
-  EXPECT_EQ(Shown(186, 50), clBlack);
-  EXPECT_EQ(Shown(100, 120), clYellow);
-  const QImage first = lesson.Surface().copy();
-  for (int i = 0; i < 3; ++i) {
-    lesson.SystemRepaint();
-    test::Settle();
-  }
-  EXPECT_EQ(lesson.Surface(), first);
-  lesson.ReturnButtonClick();
-  course.OpenLesson(kLesson);
-  test::Settle();
-  EXPECT_EQ(lesson.Surface(), first);
+  EXPECT_TRUE(Window().PaintConnected());
+  EXPECT_EQ(Window().Timer(), nullptr);
+  EXPECT_EQ(ShownAt(146, 45), clBlack);
+  EXPECT_EQ(ShownAt(186, 50), clBlack);
+  EXPECT_EQ(ShownAt(100, 120), clYellow);
+  ExpectRepaintsAndReopeningKeepThePicture();
 }
 
 TEST(H62Pane, PlainLinesOverTheStoredSymbolFont) {
   const TheoryPane& pane = *test::SharedCourse().Lesson(kLesson).RichEdit();
   EXPECT_EQ(pane.geometry(), QRect(408, 45, 332, 401));
-  EXPECT_EQ(pane.font().family(), QStringLiteral("Bookshelf Symbol 2"));
-  EXPECT_EQ(pane.font().pixelSize(), 12);
-  EXPECT_TRUE(pane.font().bold());
-  for (const TheoryPane::Run& run : pane.Runs()) {
-    EXPECT_EQ(run.family, QStringLiteral("MS Sans Serif")) << run.start;
-    EXPECT_EQ(run.size, 8) << run.start;
-    EXPECT_FALSE(run.italic || run.underline) << run.start;
-  }
+  test::ExpectPaneFont(pane, "Bookshelf Symbol 2", 12, true);
+  test::ExpectPlainRuns(pane);
 
   const QStringList lines = test::PaneLines(pane);
   ASSERT_EQ(lines.size(), 7) << lines.join(QLatin1Char('|')).toStdString();
@@ -133,9 +105,7 @@ TEST(H62Pane, PlainLinesOverTheStoredSymbolFont) {
   for (const char* point : {"creep", "stress distribution", "ignored."})
     EXPECT_TRUE(lines[6].contains(QLatin1String(point))) << point;
 
-  const QTextCursor caret = pane.textCursor();
-  EXPECT_TRUE(caret.atEnd());
-  EXPECT_FALSE(caret.hasSelection());
+  test::ExpectCaretAtEnd(pane);
 }
 
 }  // namespace

@@ -4,14 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QTextCursor>
 #include <cmath>
 #include <span>
 
 #include "course/Lessons.h"
 #include "lessons/earthpressure/H63.h"
 #include "lessons/earthpressure/Rankine.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -203,20 +202,9 @@ TEST(H63Figure, DiagramObeysRankinesActiveRelation) {
   EXPECT_NEAR(std::atan(g.e / run), phi, 0.005);
 }
 
-struct H63Window : testing::Test {
-  void SetUp() override {
-    course.OpenLesson(kLesson);
-    test::Settle();
-  }
-  void TearDown() override {
-    lesson.ReturnButtonClick();
-    test::Settle();
-  }
-  const TFH63& Window() const { return dynamic_cast<const TFH63&>(lesson); }
-  QImage Region(int top, int height) const { return lesson.Surface().copy(10, top, W, height); }
-
-  Course& course = test::SharedCourse();
-  LessonWindow& lesson = course.Lesson(kLesson);
+struct H63Window : test::LessonWindowTest<TFH63, kLesson> {
+  void SetUp() override { Open(); }
+  QImage Region(int top, int height) { return Window().Surface().copy(10, top, W, height); }
 };
 
 TEST_F(H63Window, TwoBitmapsShownOneAreaHeightApart) {
@@ -225,23 +213,21 @@ TEST_F(H63Window, TwoBitmapsShownOneAreaHeightApart) {
   DrawRankineMohr(mohr, W, H);
   EXPECT_EQ(Window().SoilBitmap().Image(), soil.Image());
   EXPECT_EQ(Window().MohrBitmap().Image(), mohr.Image());
-  EXPECT_EQ(Region(45, H), soil.Image().convertToFormat(lesson.Surface().format()));
-  EXPECT_EQ(Region(240, H), mohr.Image().convertToFormat(lesson.Surface().format()));
+  EXPECT_EQ(Region(45, H), soil.Image().convertToFormat(Window().Surface().format()));
+  EXPECT_EQ(Region(240, H), mohr.Image().convertToFormat(Window().Surface().format()));
   // Between them the window's own background: nothing is copied there.
-  for (int y = 45 + H; y < 240; ++y) EXPECT_EQ(qAlpha(lesson.Surface().pixel(100, y)), 0) << y;
-  EXPECT_EQ(qAlpha(lesson.Surface().pixel(100, 240 + H)), 0);
+  for (int y = 45 + H; y < 240; ++y) EXPECT_EQ(qAlpha(Window().Surface().pixel(100, y)), 0) << y;
+  EXPECT_EQ(qAlpha(Window().Surface().pixel(100, 240 + H)), 0);
 }
 
 TEST_F(H63Window, PicturesAreTheSameAfterAnyActivationsAndPaints) {
-  const QImage first = lesson.Surface().copy();
+  const QImage first = Window().Surface().copy();
   for (int i = 0; i < 3; ++i) {
-    lesson.SystemRepaint();
-    test::Settle();
-    lesson.ReturnButtonClick();
-    course.OpenLesson(kLesson);
-    test::Settle();
+    Repaint();
+    Window().ReturnButtonClick();
+    Open();
   }
-  EXPECT_EQ(lesson.Surface(), first);
+  EXPECT_EQ(Window().Surface(), first);
 }
 
 TEST_F(H63Window, CreationDrawsBothPicturesForTheFirstShowing) {
@@ -290,16 +276,9 @@ TEST(H63Pane, LinesAndTheirDressing) {
       {"where Kp = (1+sin φ)/(1-sin φ), the coefficient of passive earth pressure.",
        "18:φ:Symbol:8 28:φ:Symbol:8"},
   };
-  const QStringList rest = lines.mid(4);
-  for (int i = 0; i < 6; ++i) {
-    SCOPED_TRACE("line " + std::to_string(i + 5));
-    EXPECT_EQ(rest[i].toStdString(), formulas[i].text);
-    EXPECT_EQ(test::Dressing(pane, 4 + i), formulas[i].dressing);
-  }
+  test::ExpectPaneLines(pane, formulas, 4);
 
-  const QTextCursor caret = pane.textCursor();
-  EXPECT_EQ(caret.position(), 0);
-  EXPECT_FALSE(caret.hasSelection());
+  test::ExpectCaretAtStart(pane);
 }
 
 }  // namespace

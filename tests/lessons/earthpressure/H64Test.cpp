@@ -5,13 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QTextCursor>
 #include <cmath>
 
 #include "course/Lessons.h"
 #include "lessons/earthpressure/H64.h"
 #include "shell/LessonTimer.h"
-#include "tests/support/TestSupport.h"
+#include "tests/lessons/earthpressure/CoulombChecks.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -245,113 +245,74 @@ TEST(H64Figure, TinyAreaDrawsWithoutDividingByZero) {
 }
 
 // The lesson opened from the menu; back to the menu afterwards.
-struct H64Window : testing::Test {
-  void SetUp() override {
-    course.OpenLesson(kLesson);
-    test::Settle();
-  }
-  void TearDown() override {
-    lesson.ReturnButtonClick();
-    test::Settle();
-  }
-  const TFH64& Window() const { return dynamic_cast<const TFH64&>(lesson); }
-  long long Shown(int x, int y) const { return lesson.Surface().pixel(10 + x, 45 + y) & 0xFFFFFF; }
-  void Tick(int n) {
-    for (int i = 0; i < n; ++i) lesson.Timer()->Fire();
-  }
-
-  Course& course = test::SharedCourse();
-  LessonWindow& lesson = course.Lesson(kLesson);
+struct H64Window : test::LessonWindowTest<TFH64, kLesson> {
+  void SetUp() override { Open(); }
 };
 
 TEST_F(H64Window, OpensAtRestAndStepsEveryHalfSecond) {
   EXPECT_EQ(Window().Model().k, 0);
-  EXPECT_EQ(lesson.Timer()->Interval(), 500);
-  EXPECT_TRUE(lesson.Timer()->Running());
-  EXPECT_EQ(Shown(81, 100), clGray);
-  EXPECT_EQ(Shown(82, 100), clBlack);
+  EXPECT_EQ(Window().Timer()->Interval(), 500);
+  EXPECT_TRUE(Window().Timer()->Running());
+  EXPECT_EQ(ShownAt(81, 100), clGray);
+  EXPECT_EQ(ShownAt(82, 100), clBlack);
 
-  Tick(3);
+  Fire(3);
   EXPECT_EQ(Window().Model().k, 3);
-  EXPECT_EQ(Shown(79, 100), clBlack);
-  EXPECT_EQ(Shown(81, 100), clYellow);
+  EXPECT_EQ(ShownAt(79, 100), clBlack);
+  EXPECT_EQ(ShownAt(81, 100), clYellow);
 
-  Tick(3);
+  Fire(3);
   EXPECT_EQ(Window().Model().k, 6);
-  EXPECT_EQ(Shown(76, 100), clBlack);
-  const QImage last = lesson.Surface().copy();
-  Tick(4);
+  EXPECT_EQ(ShownAt(76, 100), clBlack);
+  const QImage last = Window().Surface().copy();
+  Fire(4);
   EXPECT_EQ(Window().Model().k, 6);
-  EXPECT_EQ(lesson.Surface(), last);
+  EXPECT_EQ(Window().Surface(), last);
 }
 
 TEST_F(H64Window, RepaintRestartsAtRest) {
-  Tick(6);
-  lesson.SystemRepaint();
-  test::Settle();
+  Fire(6);
+  Repaint();
   EXPECT_EQ(Window().Model().k, 0);
-  EXPECT_EQ(lesson.Timer()->Interval(), 500);
-  EXPECT_EQ(Shown(81, 100), clGray);
-  EXPECT_EQ(Shown(100, 65), clBlack);
+  EXPECT_EQ(Window().Timer()->Interval(), 500);
+  EXPECT_EQ(ShownAt(81, 100), clGray);
+  EXPECT_EQ(ShownAt(100, 65), clBlack);
 }
 
 TEST_F(H64Window, ReopeningRestartsAfterHiddenTicks) {
-  lesson.ReturnButtonClick();
-  test::Settle();
-  Tick(4);
+  Leave();
+  Fire(4);
   EXPECT_EQ(Window().Model().k, 4);  // the animation runs on while hidden
-  course.OpenLesson(kLesson);
-  test::Settle();
+  Open();
   EXPECT_EQ(Window().Model().k, 0);
-  EXPECT_EQ(Shown(81, 100), clGray);
+  EXPECT_EQ(ShownAt(81, 100), clGray);
 }
 
 TEST_F(H64Window, CreationEndsAsAPaintDoes) {
   // A second, never shown window, as the course creates it at start-up: the
   // stored 1000 ms give way to 500 ms at once.
   const std::unique_ptr<LessonWindow> window = MakeFH64(*FindLesson("FH64"));
-  EXPECT_EQ(dynamic_cast<const TFH64&>(*window).Model().k, 0);
-  EXPECT_EQ(window->Timer()->Interval(), 500);
-  EXPECT_TRUE(window->Timer()->Enabled());
-  EXPECT_TRUE(window->PaintConnected());
-}
-
-// The Greek letters of a line and nothing else restyled.
-std::string GreekDressing(const QString& line, const QString& greek) {
-  std::string out;
-  for (int c = 0; c < line.size(); ++c) {
-    if (!greek.contains(line[c])) continue;
-    if (!out.empty()) out += ' ';
-    out += std::to_string(c) + ':' + QString(line[c]).toStdString() + ":Symbol:10";
-  }
-  return out;
+  test::ExpectCreationEndsAsAPaint<TFH64>(*window);
 }
 
 TEST(H64Pane, LinesAndTheirDressing) {
   const TheoryPane& pane = *test::SharedCourse().Lesson(kLesson).RichEdit();
   const QStringList lines = test::PaneLines(pane);
   ASSERT_EQ(lines.size(), 7) << lines.join(QLatin1Char('|')).toStdString();
-  EXPECT_EQ(lines[0], QStringLiteral("Coulomb's method for active lateral stresses."));
-  EXPECT_EQ(lines[1], QStringLiteral(" "));
-  EXPECT_EQ(test::Dressing(pane, 0), "");
-  EXPECT_EQ(test::Dressing(pane, 1), "");
+  const test::PaneLine head[] = {
+      {"Coulomb's method for active lateral stresses.", ""},
+      {" ", ""},
+  };
+  test::ExpectPaneLines(pane, head);
 
   const QString ending = QStringLiteral(
       "lateral stress will reach its smallest possible value : the active  lateral stress.");
   ASSERT_TRUE(lines[2].endsWith(ending)) << lines[2].toStdString();
-  const int active = static_cast<int>(lines[2].size() - ending.size()) + ending.indexOf(QStringLiteral("active"));
-  std::string emphasis;
-  for (int c = 0; c < 6; ++c)
-    emphasis += (c ? " " : "") + std::to_string(active + c) + ':' + "active"[c] + ":MS Sans Serif:8:iu";
-  EXPECT_EQ(test::Dressing(pane, 2), emphasis);
+  EXPECT_EQ(test::Dressing(pane, 2), test::EmphasisDressing(lines[2], ending, "active"));
 
   EXPECT_TRUE(lines[3].contains(QStringLiteral(
       "two assumptions : the homogeneous downward movemement of the wedge and the ")));
-  EXPECT_TRUE(lines[3].endsWith(QString::fromUtf8(
-      "assumed that the shear stress (τ) is related to the normal stress σ by Coulomb's formula "
-      "τ = c + σ tan φ, where c is the cohesion, and φ the angle of internal friction.")))
-      << lines[3].toStdString();
-  EXPECT_EQ(test::Dressing(pane, 3), GreekDressing(lines[3], QString::fromUtf8("τσφ")));
+  test::ExpectCoulombsLawAtTheEnd(pane);
   EXPECT_EQ(lines[3].count(QChar(0x03C4)) + lines[3].count(QChar(0x03C3)) +
                 lines[3].count(QChar(0x03C6)),
             6);
@@ -360,19 +321,18 @@ TEST(H64Pane, LinesAndTheirDressing) {
       "The critical slope angle is found to be π/4 + φ/2. For a perfectly smooth vertical wall "
       "of height h, and a horizontal soil surface, the corresponding horizontal force is ")))
       << lines[4].toStdString();
-  EXPECT_EQ(test::Dressing(pane, 4), GreekDressing(lines[4], QString::fromUtf8("πφ")));
+  EXPECT_EQ(test::Dressing(pane, 4), test::GreekDressing(lines[4], QString::fromUtf8("πφ")));
   EXPECT_EQ(lines[4].count(QChar(0x03C0)) + lines[4].count(QChar(0x03C6)), 2);
 
-  EXPECT_EQ(lines[5], QString::fromUtf8("    Q = ½ Kaγ h² - 2 c h √Ka."));
-  EXPECT_EQ(test::Dressing(pane, 5),
-            "11:a:Garamond:8 12:γ:Symbol:10 25:√:Symbol:10 27:a:Garamond:8");
-  EXPECT_EQ(lines[6],
-            QStringLiteral("For more general problems the active coefficient Ka can be found in tables."));
-  EXPECT_EQ(test::Dressing(pane, 6), "50:a:Garamond:8");
+  const test::PaneLine formula[] = {
+      {"    Q = ½ Kaγ h² - 2 c h √Ka.",
+       "11:a:Garamond:8 12:γ:Symbol:10 25:√:Symbol:10 27:a:Garamond:8"},
+      {"For more general problems the active coefficient Ka can be found in tables.",
+       "50:a:Garamond:8"},
+  };
+  test::ExpectPaneLines(pane, formula, 5);
 
-  const QTextCursor caret = pane.textCursor();
-  EXPECT_EQ(caret.position(), 0);
-  EXPECT_FALSE(caret.hasSelection());
+  test::ExpectCaretAtStart(pane);
 }
 
 }  // namespace

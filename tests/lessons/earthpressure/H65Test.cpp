@@ -4,12 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QTextCursor>
-
 #include "course/Lessons.h"
 #include "lessons/earthpressure/H65.h"
 #include "shell/LessonTimer.h"
-#include "tests/support/TestSupport.h"
+#include "tests/lessons/earthpressure/CoulombChecks.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -93,84 +92,53 @@ TEST(H65Figure, ShearHeadAtTheLowerEndAndWallForceAQuarterOfTheHeight) {
 }
 
 // The lesson opened from the menu; back to the menu afterwards.
-struct H65Window : testing::Test {
-  void SetUp() override {
-    course.OpenLesson(kLesson);
-    test::Settle();
-  }
-  void TearDown() override {
-    lesson.ReturnButtonClick();
-    test::Settle();
-  }
-  int Step() const { return dynamic_cast<const TFH65&>(lesson).Model().k; }
-  long long Shown(int x, int y) const { return lesson.Surface().pixel(10 + x, 45 + y) & 0xFFFFFF; }
-  void Tick(int n) {
-    for (int i = 0; i < n; ++i) lesson.Timer()->Fire();
-  }
+struct H65Window : test::LessonWindowTest<TFH65, kLesson> {
+  void SetUp() override { Open(); }
+  int Step() { return Window().Model().k; }
   // The wall's right face, black, at xR = 82 + k.
   void ExpectWallAt(int k) {
-    EXPECT_EQ(Shown(82 + k - 1, 100), clGray) << k;
-    EXPECT_EQ(Shown(82 + k, 100), clBlack) << k;
-    EXPECT_EQ(Shown(82 + k + 1, 100), clYellow) << k;
+    EXPECT_EQ(ShownAt(82 + k - 1, 100), clGray) << k;
+    EXPECT_EQ(ShownAt(82 + k, 100), clBlack) << k;
+    EXPECT_EQ(ShownAt(82 + k + 1, 100), clYellow) << k;
   }
-
-  Course& course = test::SharedCourse();
-  LessonWindow& lesson = course.Lesson(kLesson);
 };
 
 TEST_F(H65Window, PushesTheWallOnePixelEveryHalfSecondUpToSix) {
   EXPECT_EQ(Step(), 0);
-  EXPECT_EQ(lesson.Timer()->Interval(), 500);
-  EXPECT_TRUE(lesson.Timer()->Running());
+  EXPECT_EQ(Window().Timer()->Interval(), 500);
+  EXPECT_TRUE(Window().Timer()->Running());
   ExpectWallAt(0);
-  Tick(2);
+  Fire(2);
   EXPECT_EQ(Step(), 2);
   ExpectWallAt(2);
-  Tick(4);
+  Fire(4);
   EXPECT_EQ(Step(), 6);
   ExpectWallAt(6);
-  const QImage last = lesson.Surface().copy();
-  Tick(5);
+  const QImage last = Window().Surface().copy();
+  Fire(5);
   EXPECT_EQ(Step(), 6);
-  EXPECT_EQ(lesson.Surface(), last);
+  EXPECT_EQ(Window().Surface(), last);
 }
 
 TEST_F(H65Window, RepaintAndReopeningRestartAtRest) {
-  Tick(6);
-  lesson.SystemRepaint();
-  test::Settle();
+  Fire(6);
+  Repaint();
   EXPECT_EQ(Step(), 0);
   ExpectWallAt(0);
 
-  Tick(3);
-  lesson.ReturnButtonClick();
-  test::Settle();
-  Tick(2);
+  Fire(3);
+  Leave();
+  Fire(2);
   EXPECT_EQ(Step(), 5);  // the animation runs on while hidden
-  course.OpenLesson(kLesson);
-  test::Settle();
+  Open();
   EXPECT_EQ(Step(), 0);
-  EXPECT_EQ(lesson.Timer()->Interval(), 500);
+  EXPECT_EQ(Window().Timer()->Interval(), 500);
   ExpectWallAt(0);
 }
 
 TEST_F(H65Window, CreationEndsAsAPaintDoes) {
   const std::unique_ptr<LessonWindow> window = MakeFH65(*FindLesson("FH65"));
-  EXPECT_EQ(dynamic_cast<const TFH65&>(*window).Model().k, 0);
-  EXPECT_EQ(window->Timer()->Interval(), 500);
-  EXPECT_TRUE(window->Timer()->Enabled());
-  EXPECT_TRUE(window->PaintConnected());
-}
-
-// Each Greek letter of a line, and nothing else, in Symbol 10 pt.
-std::string GreekDressing(const QString& line, const QString& greek) {
-  std::string out;
-  for (int c = 0; c < line.size(); ++c) {
-    if (!greek.contains(line[c])) continue;
-    if (!out.empty()) out += ' ';
-    out += std::to_string(c) + ':' + QString(line[c]).toStdString() + ":Symbol:10";
-  }
-  return out;
+  test::ExpectCreationEndsAsAPaint<TFH65>(*window);
 }
 
 TEST(H65Pane, LinesAndTheirDressing) {
@@ -187,29 +155,19 @@ TEST(H65Pane, LinesAndTheirDressing) {
       "deformation, the lateral stress reaches its maximum, the passive  lateral stress.");
   ASSERT_TRUE(lines[2].endsWith(ending)) << lines[2].toStdString();
   EXPECT_TRUE(lines[2].contains(QStringLiteral("pushed into the soil")));
-  const int passive = static_cast<int>(lines[2].size() - ending.size()) +
-                      static_cast<int>(ending.indexOf(QStringLiteral("passive")));
-  std::string emphasis;
-  for (int c = 0; c < 7; ++c)
-    emphasis += (c ? " " : "") + std::to_string(passive + c) + ':' + "passive"[c] +
-                ":MS Sans Serif:8:iu";
-  EXPECT_EQ(test::Dressing(pane, 2), emphasis);
+  EXPECT_EQ(test::Dressing(pane, 2), test::EmphasisDressing(lines[2], ending, "passive"));
 
   EXPECT_TRUE(lines[3].contains(QStringLiteral(
       "two assumptions : the homogeneous upward movement of the wedge and the ")));
   EXPECT_TRUE(lines[3].contains(QStringLiteral("with the stress acting in downward direction")));
-  EXPECT_TRUE(lines[3].endsWith(QString::fromUtf8(
-      "assumed that the shear stress (τ) is related to the normal stress σ by Coulomb's formula "
-      "τ = c + σ tan φ, where c is the cohesion, and φ the angle of internal friction.")))
-      << lines[3].toStdString();
-  EXPECT_EQ(test::Dressing(pane, 3), GreekDressing(lines[3], QString::fromUtf8("τσφ")));
+  test::ExpectCoulombsLawAtTheEnd(pane);
 
   EXPECT_TRUE(lines[4].contains(QStringLiteral("giving the smallest value of the lateral force")));
   EXPECT_TRUE(lines[4].endsWith(QString::fromUtf8(
       "The critical slope angle is found to be π/4 - φ/2. For a perfectly smooth vertical wall "
       "of height h, and a horizontal soil surface, the corresponding horizontal force is ")))
       << lines[4].toStdString();
-  EXPECT_EQ(test::Dressing(pane, 4), GreekDressing(lines[4], QString::fromUtf8("πφ")));
+  EXPECT_EQ(test::Dressing(pane, 4), test::GreekDressing(lines[4], QString::fromUtf8("πφ")));
 
   const test::PaneLine formula[] = {
       {"    Q = ½ Kpγ h² + 2 c h √Kp.",
@@ -217,11 +175,7 @@ TEST(H65Pane, LinesAndTheirDressing) {
       {"For more general problems the passive coefficient Kp can be found in tables.",
        "51:p:Garamond:8"},
   };
-  const QStringList tail = lines.mid(5);
-  for (int i = 0; i < 2; ++i) {
-    EXPECT_EQ(tail[i].toStdString(), formula[i].text);
-    EXPECT_EQ(test::Dressing(pane, 5 + i), formula[i].dressing);
-  }
+  test::ExpectPaneLines(pane, formula, 5);
 
   // Ten Greek letters in all, one emphasised word, three index letters.
   int greek = 0, index = 0;
@@ -234,9 +188,7 @@ TEST(H65Pane, LinesAndTheirDressing) {
   EXPECT_EQ(greek, 10);
   EXPECT_EQ(index, 3);
 
-  const QTextCursor caret = pane.textCursor();
-  EXPECT_EQ(caret.position(), 0);
-  EXPECT_FALSE(caret.hasSelection());
+  test::ExpectCaretAtStart(pane);
 }
 
 }  // namespace

@@ -4,12 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QTextCursor>
 
 #include "course/Lessons.h"
 #include "lessons/earthpressure/H66.h"
 #include "shell/LessonTimer.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -110,49 +109,34 @@ TEST(H66Figure, WaterFillsTheExcavationAndTheWallLiesOverBothSides) {
       ASSERT_EQ(canvas.Pixel(x, y), clBlue) << x << "," << y << Around(canvas, x, y);
 }
 
-struct H66Window : testing::Test {
-  void SetUp() override {
-    course.OpenLesson(kLesson);
-    test::Settle();
-  }
-  void TearDown() override {
-    lesson.ReturnButtonClick();
-    test::Settle();
-  }
-  int Step() const { return dynamic_cast<const TFH66&>(lesson).Model().k; }
-  void Tick(int n) {
-    for (int i = 0; i < n; ++i) lesson.Timer()->Fire();
-  }
-
-  Course& course = test::SharedCourse();
-  LessonWindow& lesson = course.Lesson(kLesson);
+struct H66Window : test::LessonWindowTest<TFH66, kLesson> {
+  void SetUp() override { Open(); }
+  int Step() { return Window().Model().k; }
 };
 
 TEST_F(H66Window, SamePictureAtEveryTickActivationAndPaint) {
   EXPECT_EQ(Step(), 0);
-  EXPECT_EQ(lesson.Timer()->Interval(), 500);
-  EXPECT_TRUE(lesson.Timer()->Running());
+  EXPECT_EQ(Window().Timer()->Interval(), 500);
+  EXPECT_TRUE(Window().Timer()->Running());
   Canvas expected;
   DrawSheetPileWall(expected, W, H);
-  const QImage first = lesson.Surface().copy();
+  const QImage first = Window().Surface().copy();
   EXPECT_EQ(first.copy(10, 45, W, H), expected.Image().convertToFormat(first.format()));
   for (int i = 1; i <= 8; ++i) {
-    Tick(1);
+    Fire(1);
     EXPECT_EQ(Step(), std::min(i, 6));
-    EXPECT_EQ(lesson.Surface(), first) << i;
+    EXPECT_EQ(Window().Surface(), first) << i;
   }
-  lesson.SystemRepaint();
-  test::Settle();
+  Repaint();
   EXPECT_EQ(Step(), 0);
-  EXPECT_EQ(lesson.Surface(), first);
+  EXPECT_EQ(Window().Surface(), first);
 
-  Tick(4);
-  lesson.ReturnButtonClick();
-  course.OpenLesson(kLesson);
-  test::Settle();
+  Fire(4);
+  Window().ReturnButtonClick();
+  Open();
   EXPECT_EQ(Step(), 0);
-  EXPECT_EQ(lesson.Timer()->Interval(), 500);
-  EXPECT_EQ(lesson.Surface(), first);
+  EXPECT_EQ(Window().Timer()->Interval(), 500);
+  EXPECT_EQ(Window().Surface(), first);
 }
 
 TEST_F(H66Window, CreationEndsAsAPaintDoes) {
@@ -192,9 +176,7 @@ TEST(H66Pane, FiveStepProcedure) {
     EXPECT_EQ(run.family, QStringLiteral("MS Sans Serif")) << run.start;
     EXPECT_EQ(run.size, 8) << run.start;
   }
-  const QTextCursor caret = pane.textCursor();
-  EXPECT_EQ(caret.position(), 0);
-  EXPECT_FALSE(caret.hasSelection());
+  test::ExpectCaretAtStart(pane);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QLabel>
-#include <QTextCursor>
 #include <algorithm>
 #include <iterator>
 #include <string>
@@ -11,7 +10,8 @@
 #include "lessons/flow/Darcy.h"
 #include "lessons/flow/H31.h"
 #include "shell/LessonTimer.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/FigureTables.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -69,17 +69,14 @@ int InkCount(const Canvas& c, int l, int t, int r, int b) {
 
 TEST(H31Figure, WorkedGeometryOfTheDrawingArea) {
   const ApparatusGeometry a = ApparatusLayout(W, H);
-  const struct {
-    const char* name;
-    int actual, expected;
-  } cases[] = {
+  const test::WorkedValue cases[] = {
       {"cx", a.cx, 166},   {"r", a.r, 1},      {"xL", a.xL, 144},    {"xR", a.xR, 188},
       {"yT", a.yT, 65},    {"yB", a.yB, 163},  {"yP", a.yP, 182},    {"g", a.g, 41},
       {"C", a.C, 8},       {"u", a.u, 9},      {"x1", a.x1, 208},    {"x2", a.x2, 210},
       {"d", a.d, 56},      {"yN", a.yN, 46},   {"yL", a.yL, 38},     {"yR", a.yR, 29},
       {"sx", a.sx, 222},   {"sy", a.sy, 53},   {"rim", a.rim, 130},  {"bottom", a.bottom, 192},
   };
-  for (const auto& c : cases) EXPECT_EQ(c.actual, c.expected) << c.name;
+  test::ExpectWorkedValues(cases);
 }
 
 TEST(H31Figure, PipeHalfWidthIsNeverZero) {
@@ -216,11 +213,7 @@ TEST(H31Model, RestartBeginsAgainFromAnEmptyVessel) {
 
 TEST(H31Figure, DecisivePixelsOfTheApparatus) {
   const Canvas c = Drawn(AfterTicks(1));
-  const struct {
-    const char* what;
-    int x, y;
-    Rgb colour;
-  } cases[] = {
+  const test::NamedPixel cases[] = {
       {"border", 0, 0, clBlack},
       {"background", 1, 1, clWhite},
       {"soil sample", 166, 100, clYellow},
@@ -266,10 +259,7 @@ TEST(H31Figure, DecisivePixelsOfTheApparatus) {
       {"vessel bottom", 218, 192, clBlack},
       {"empty vessel", 218, 188, clWhite},
   };
-  for (const auto& p : cases)
-    EXPECT_EQ(c.Pixel(p.x, p.y), p.colour)
-        << p.what << " at (" << p.x << ", " << p.y << ")\n"
-        << test::Ascii(c, p.x - 3, p.y - 3, p.x + 4, p.y + 4);
+  test::ExpectNamedPixels(c, cases);
 }
 
 TEST(H31Figure, WaterInTheVesselAfterTicks) {
@@ -359,12 +349,8 @@ TEST(H31Figure, ContinuityShowsTwoLayersInSeries) {
 // -------------------------------------------------------------------- pane
 
 TEST(H31Pane, LinesAndTheirGreekAndIndexLetters) {
-  test::SharedCourse();
   const TheoryPane& pane = *test::SharedCourse().Lesson(kLessonNumber).RichEdit();
-  const struct {
-    const char* text;
-    const char* dressing;
-  } lines[] = {
+  const test::PaneLine lines[] = {
       {"Groundwater flow.", ""},
       {" ", ""},
       {"The flow of a fluid through a porous medium can be described by Darcy's law,", ""},
@@ -380,51 +366,20 @@ TEST(H31Pane, LinesAndTheirGreekAndIndexLetters) {
       {"The intrinsic permeability κ is proportional to the square of the particle diameter d.",
        "27:κ:Symbol:10"},
   };
-  const QStringList shown = test::PaneLines(pane);
-  ASSERT_EQ(shown.size(), std::size(lines)) << shown.join('|').toStdString();
-  for (int i = 0; i < static_cast<int>(std::size(lines)); ++i) {
-    EXPECT_EQ(shown[i].toStdString(), lines[i].text) << "line " << i + 1;
-    EXPECT_EQ(test::Dressing(pane, i), lines[i].dressing) << "line " << i + 1;
-  }
-  EXPECT_EQ(pane.textCursor().position(), 0);
-  EXPECT_FALSE(pane.textCursor().hasSelection());
+  test::ExpectAllPaneLines(pane, lines);
+  test::ExpectCaretAtStart(pane);
 }
 
 // ------------------------------------------------------------------ window
 
-class H31Window : public testing::Test {
+class H31Window : public test::LessonWindowTest<TFH31, kLessonNumber> {
  protected:
+  // Open and leave once, so every test starts from a restarted stream.
   void SetUp() override {
-    course_ = &test::SharedCourse();
-    // Open and leave once, so every test starts from a restarted stream.
-    course_->OpenLesson(kLessonNumber);
-    test::Settle();
-    Window().ReturnButtonClick();
-    test::Settle();
+    Open();
+    Leave();
   }
-  void TearDown() override {
-    if (Window().isVisible()) Window().ReturnButtonClick();
-    test::Settle();
-  }
-
-  TFH31& Window() { return dynamic_cast<TFH31&>(course_->Lesson(kLessonNumber)); }
-  void Fire(int ticks) {
-    for (int i = 0; i < ticks; ++i) Window().Timer()->Fire();
-    test::Settle();
-  }
-  void Open() {
-    course_->OpenLesson(kLessonNumber);
-    test::Settle();
-  }
-  // What the window shows of its drawing area.
-  QImage Shown() {
-    return Window().Surface().copy(10, 45, W, H).convertToFormat(QImage::Format_RGB32);
-  }
-  static QImage Picture(const ApparatusModel& m) {
-    return Drawn(m).Image().convertToFormat(QImage::Format_RGB32);
-  }
-
-  Course* course_ = nullptr;
+  static QImage Picture(const ApparatusModel& m) { return test::AsShown(Drawn(m)); }
 };
 
 TEST_F(H31Window, TimerRunsEveryFiftyMillisecondsFromCreation) {
@@ -457,8 +412,7 @@ TEST_F(H31Window, PaintWithoutTickRedrawsTheSameState) {
   Fire(10);
   const ApparatusModel before = Window().Model();
   const QImage shown = Shown();
-  Window().SystemRepaint();
-  test::Settle();
+  Repaint();
   EXPECT_EQ(Window().Model().FlowTicks, before.FlowTicks);
   EXPECT_EQ(Window().Model().DropY, before.DropY);
   EXPECT_EQ(Shown(), shown);
@@ -467,10 +421,9 @@ TEST_F(H31Window, PaintWithoutTickRedrawsTheSameState) {
 TEST_F(H31Window, WayBackToTheMenuRestartsFromAnEmptyVessel) {
   Fire(3200);  // hidden: the vessel fills to its rim
   Open();
-  EXPECT_EQ(Shown().pixel(218, 135) & 0xFFFFFF, clBlue);
+  EXPECT_EQ(ShownAt(218, 135), clBlue);
 
-  Window().ReturnButtonClick();
-  test::Settle();
+  Leave();
   EXPECT_FALSE(Window().Model().FlowReady);
   Fire(1);  // also while hidden, the next tick starts again
   EXPECT_EQ(Window().Model().FlowTicks, 0);
@@ -480,14 +433,13 @@ TEST_F(H31Window, WayBackToTheMenuRestartsFromAnEmptyVessel) {
   ApparatusModel start = AfterTicks(1);
   start.Settle(H);
   EXPECT_EQ(Shown(), Picture(start));
-  EXPECT_EQ(Shown().pixel(218, 188) & 0xFFFFFF, clWhite);
+  EXPECT_EQ(ShownAt(218, 188), clWhite);
 }
 
 TEST_F(H31Window, OpeningRightAfterTheMenuShowsTheStart) {
   // No tick since the way back: the repaint on opening starts the stream.
   Fire(700);
-  Window().ReturnButtonClick();
-  test::Settle();
+  Leave();
   Open();
   EXPECT_EQ(Window().Model().FlowTicks, 0);
   EXPECT_EQ(Shown(), Picture(AfterTicks(1)));

@@ -3,14 +3,14 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
-#include <QTextCursor>
 #include <algorithm>
 #include <iterator>
 
 #include "lessons/flow/H32.h"
 #include "lessons/flow/Quicksand.h"
 #include "shell/LessonTimer.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/FigureTables.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -131,15 +131,12 @@ TEST(FH32Model, StartBeforeTheSetUpTickIsNotUndone) {
 
 TEST(FH32Figure, WorkedGeometryOfTheDrawingArea) {
   const QuicksandGeometry q = QuicksandLayout(W, H);
-  const struct {
-    const char* name;
-    int actual, expected;
-  } cases[] = {
+  const test::WorkedValue cases[] = {
       {"c", q.c, 166},   {"D", q.D, 61},    {"yS", q.yS, 75},  {"yB", q.yB, 140},
       {"xL", q.xL, 133}, {"xR", q.xR, 199}, {"xP", q.xP, 230}, {"xQ", q.xQ, 236},
       {"xD", q.xD, 266}, {"xa", q.xa, 113}, {"ya", q.ya, 136},
   };
-  for (const auto& c : cases) EXPECT_EQ(c.actual, c.expected) << c.name;
+  test::ExpectWorkedValues(cases);
 }
 
 TEST(FH32Figure, PorePressureWidthTruncatesEachHalf) {
@@ -153,11 +150,7 @@ TEST(FH32Figure, PorePressureWidthTruncatesEachHalf) {
 TEST(FH32Figure, DecisivePixelsAtHalfTheRise) {
   // h = 30: the reservoir's water from y = 45 to 55, its bottom at 55.
   const Canvas c = Drawn(At(30));
-  const struct {
-    const char* what;
-    int x, y;
-    Rgb colour;
-  } cases[] = {
+  const test::NamedPixel cases[] = {
       {"border", 0, 0, clBlack},
       {"background", 1, 1, clWhite},
       {"sand", 166, 100, clYellow},
@@ -209,10 +202,7 @@ TEST(FH32Figure, DecisivePixelsAtHalfTheRise) {
       {"pore pressure", 90, 130, clBlue},
       {"left of the diagrams", 50, 130, clWhite},
   };
-  for (const auto& p : cases)
-    EXPECT_EQ(c.Pixel(p.x, p.y), p.colour)
-        << p.what << " at (" << p.x << ", " << p.y << ")\n"
-        << test::Ascii(c, p.x - 3, p.y - 3, p.x + 4, p.y + 4);
+  test::ExpectNamedPixels(c, cases);
 }
 
 TEST(FH32Figure, PersonStandsOnTheSandAndSinksIntoIt) {
@@ -363,49 +353,24 @@ TEST(FH32Pane, LinesAndTheirGreekAndIndexLetters) {
        "liquefied sand (and float in the heavy fluid).",
        "113:γ:Symbol:10"},
   };
-  test::ExpectPaneLines(pane, expected);
-  EXPECT_EQ(test::PaneLines(pane).size(), std::ssize(expected));
-  EXPECT_EQ(pane.textCursor().position(), 0);
-  EXPECT_FALSE(pane.textCursor().hasSelection());
+  test::ExpectAllPaneLines(pane, expected);
+  test::ExpectCaretAtStart(pane);
 }
 
 // ------------------------------------------------------------------ window
 
-class FH32Window : public testing::Test {
+class FH32Window : public test::LessonWindowTest<TFH32, kLessonNumber> {
  protected:
+  // Open and leave once, so every test starts from a lesson set back.
   void SetUp() override {
-    course_ = &test::SharedCourse();
-    // Open and leave once, so every test starts from a lesson set back.
     Open();
-    Window().ReturnButtonClick();
-    test::Settle();
-  }
-  void TearDown() override {
-    if (Window().isVisible()) Window().ReturnButtonClick();
-    test::Settle();
-  }
-
-  TFH32& Window() { return dynamic_cast<TFH32&>(course_->Lesson(kLessonNumber)); }
-  void Fire(int ticks) {
-    for (int i = 0; i < ticks; ++i) Window().Timer()->Fire();
-    test::Settle();
-  }
-  void Open() {
-    course_->OpenLesson(kLessonNumber);
-    test::Settle();
+    Leave();
   }
   void Start() {
     Window().StartButton()->click();
     test::Settle();
   }
-  QImage Shown() {
-    return Window().Surface().copy(10, 45, W, H).convertToFormat(QImage::Format_RGB32);
-  }
-  static QImage Picture(const QuicksandModel& m) {
-    return Drawn(m).Image().convertToFormat(QImage::Format_RGB32);
-  }
-
-  Course* course_ = nullptr;
+  static QImage Picture(const QuicksandModel& m) { return test::AsShown(Drawn(m)); }
 };
 
 TEST_F(FH32Window, ControlsAndTimer) {
@@ -447,8 +412,7 @@ TEST_F(FH32Window, HiddenTicksAfterTheWayBackMoveNothing) {
   Open();
   Start();
   Fire(10);
-  Window().ReturnButtonClick();
-  test::Settle();
+  Leave();
   Fire(30);  // the timer runs on, but the rise was stopped
   EXPECT_TRUE(Window().Model().QuickReady);
   EXPECT_EQ(Window().Model().HeadRise, 0);
@@ -461,8 +425,7 @@ TEST_F(FH32Window, ReopeningFromTheMenuStartsAgainAtRest) {
   Start();
   Fire(61);
   EXPECT_EQ(Shown(), Picture(At(61, 20)));
-  Window().ReturnButtonClick();
-  test::Settle();
+  Leave();
   const QuicksandModel& m = Window().Model();
   EXPECT_EQ(m.HeadRise, 0);
   EXPECT_EQ(m.SinkDepth, 0);
@@ -483,8 +446,7 @@ TEST_F(FH32Window, ExposeKeepsThePicture) {
   Start();
   Fire(15);
   const QImage shown = Shown();
-  Window().SystemRepaint();
-  test::Settle();
+  Repaint();
   EXPECT_EQ(Window().Model().HeadRise, 15);
   EXPECT_EQ(Shown(), shown);
 }

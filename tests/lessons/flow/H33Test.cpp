@@ -2,14 +2,13 @@
 
 #include <QImage>
 #include <QLabel>
-#include <QTextCursor>
 #include <algorithm>
 #include <vector>
 
 #include "lessons/flow/Darcy.h"
 #include "lessons/flow/H33.h"
 #include "shell/LessonTimer.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -141,45 +140,20 @@ TEST(FH33Pane, LinesAndTheirDeltas) {
        "3:δ:Symbol:10 7:δ:Symbol:10 13:δ:Symbol:10 17:δ:Symbol:10 23:δ:Symbol:10 "
        "27:δ:Symbol:10"},
   };
-  test::ExpectPaneLines(pane, expected);
-  EXPECT_EQ(test::PaneLines(pane).size(), std::ssize(expected));
-  EXPECT_EQ(pane.textCursor().position(), 0);
-  EXPECT_FALSE(pane.textCursor().hasSelection());
+  test::ExpectAllPaneLines(pane, expected);
+  test::ExpectCaretAtStart(pane);
 }
 
 // ------------------------------------------------------------------ window
 
-class FH33Window : public testing::Test {
+class FH33Window : public test::LessonWindowTest<TFH33, kLessonNumber> {
  protected:
+  // Open and leave once, so every test starts from a restarted stream.
   void SetUp() override {
-    course_ = &test::SharedCourse();
-    // Open and leave once, so every test starts from a restarted stream.
     Open();
-    Window().ReturnButtonClick();
-    test::Settle();
+    Leave();
   }
-  void TearDown() override {
-    if (Window().isVisible()) Window().ReturnButtonClick();
-    test::Settle();
-  }
-
-  TFH33& Window() { return dynamic_cast<TFH33&>(course_->Lesson(kLessonNumber)); }
-  void Fire(int ticks) {
-    for (int i = 0; i < ticks; ++i) Window().Timer()->Fire();
-    test::Settle();
-  }
-  void Open() {
-    course_->OpenLesson(kLessonNumber);
-    test::Settle();
-  }
-  QImage Shown() {
-    return Window().Surface().copy(10, 45, W, H).convertToFormat(QImage::Format_RGB32);
-  }
-  static QImage Picture(const ApparatusModel& m) {
-    return Drawn(m).Image().convertToFormat(QImage::Format_RGB32);
-  }
-
-  Course* course_ = nullptr;
+  static QImage Picture(const ApparatusModel& m) { return test::AsShown(Drawn(m)); }
 };
 
 TEST_F(FH33Window, TimerAndSetup) {
@@ -208,8 +182,7 @@ TEST_F(FH33Window, RunsOnWhileHiddenAndReopeningGoesOn) {
   EXPECT_EQ(Shown(), Picture(AfterTicks(300)));
 
   // A repaint without a tick shows the same state.
-  Window().SystemRepaint();
-  test::Settle();
+  Repaint();
   EXPECT_EQ(Window().Model().FlowTicks, 299);
   EXPECT_EQ(Shown(), Picture(AfterTicks(300)));
 }
@@ -217,14 +190,13 @@ TEST_F(FH33Window, RunsOnWhileHiddenAndReopeningGoesOn) {
 TEST_F(FH33Window, WayBackToTheMenuRestartsFromAnEmptyVessel) {
   Fire(7000);  // hidden: the vessel fills to its rim
   Open();
-  EXPECT_EQ(Shown().pixel(218, 135) & 0xFFFFFF, clBlue);
-  Window().ReturnButtonClick();
-  test::Settle();
+  EXPECT_EQ(ShownAt(218, 135), clBlue);
+  Leave();
   EXPECT_FALSE(Window().Model().FlowReady);
   Open();  // the repaint on opening starts the stream again
   EXPECT_EQ(Window().Model().FlowTicks, 0);
   EXPECT_EQ(Shown(), Picture(AfterTicks(1)));
-  EXPECT_EQ(Shown().pixel(218, 188) & 0xFFFFFF, clWhite);
+  EXPECT_EQ(ShownAt(218, 188), clWhite);
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QLabel>
-#include <QTextCursor>
 
 #include "lessons/flow/H34.h"
 #include "lessons/flow/Well.h"
+#include "tests/lessons/flow/StillPicture.h"
+#include "tests/support/FigureTables.h"
 #include "tests/support/TestSupport.h"
 
 namespace kavenor {
@@ -25,15 +25,12 @@ Canvas Drawn(int width = W, int height = H) {
 
 TEST(FH34Figure, WorkedGeometryOfTheDrawingArea) {
   const WellGeometry g = WellLayout(W, H);
-  const struct {
-    const char* name;
-    int actual, expected;
-  } cases[] = {
+  const test::WorkedValue cases[] = {
       {"b", g.b, 3},     {"yb", g.yb, 163}, {"ya", g.ya, 115}, {"yg", g.yg, 67},
       {"yl", g.yl, 79},  {"yw", g.yw, 107}, {"xi", g.xi, 27},  {"x1", g.x1, 163},
       {"x2", g.x2, 169}, {"yt", g.yt, 32},  {"xe", g.xe, 229}, {"xa", g.xa, 253},
   };
-  for (const auto& c : cases) EXPECT_EQ(c.actual, c.expected) << c.name;
+  test::ExpectWorkedValues(cases);
 }
 
 TEST(FH34Figure, PipeHalfWidthIsNeverZero) {
@@ -59,11 +56,7 @@ TEST(FH34Figure, LevelsOfLakeAndWell) {
 
 TEST(FH34Figure, DecisivePixelsOfTheCrossSection) {
   const Canvas c = Drawn();
-  const struct {
-    const char* what;
-    int x, y;
-    Rgb colour;
-  } cases[] = {
+  const test::NamedPixel cases[] = {
       {"border", 0, 0, clBlack},
       {"air", 1, 1, clWhite},
       {"left lake", 10, 100, clBlue},
@@ -106,10 +99,7 @@ TEST(FH34Figure, DecisivePixelsOfTheCrossSection) {
       {"upper head stroke end", 248, 32, clBlack},
       {"lower head stroke end", 248, 38, clBlack},
   };
-  for (const auto& p : cases)
-    EXPECT_EQ(c.Pixel(p.x, p.y), p.colour)
-        << p.what << " at (" << p.x << ", " << p.y << ")\n"
-        << test::Ascii(c, p.x - 3, p.y - 3, p.x + 4, p.y + 4);
+  test::ExpectNamedPixels(c, cases);
 }
 
 TEST(FH34Figure, BothWellWallsStandFromThePipeToTheBase) {
@@ -153,39 +143,14 @@ TEST(FH34Pane, LinesAndTheirIndexLetters) {
       {"   ", ""},
       {"The quantity T = kH is called the transmissivity of the aquifer.", ""},
   };
-  test::ExpectPaneLines(pane, expected);
-  EXPECT_EQ(test::PaneLines(pane).size(), std::ssize(expected));
-  EXPECT_EQ(pane.textCursor().position(), 0);
-  EXPECT_FALSE(pane.textCursor().hasSelection());
+  test::ExpectAllPaneLines(pane, expected);
+  test::ExpectCaretAtStart(pane);
 }
 
 // ------------------------------------------------------------------ window
 
 TEST(FH34Window, ShowsTheSamePictureAtEveryPaint) {
-  Course& course = test::SharedCourse();
-  LessonWindow& lesson = course.Lesson(kLessonNumber);
-  EXPECT_EQ(lesson.Timer(), nullptr);
-  EXPECT_TRUE(lesson.PaintConnected());
-  EXPECT_EQ(lesson.Panel()->text().toStdString(), "Flow to a well");
-
-  course.OpenLesson(kLessonNumber);
-  test::Settle();
-  const QImage expected = Drawn().Image().convertToFormat(QImage::Format_RGB32);
-  auto shown = [&] {
-    return lesson.Surface().copy(10, 45, W, H).convertToFormat(QImage::Format_RGB32);
-  };
-  EXPECT_EQ(shown(), expected);
-  lesson.SystemRepaint();
-  test::Settle();
-  EXPECT_EQ(shown(), expected);
-
-  lesson.ReturnButtonClick();
-  test::Settle();
-  course.OpenLesson(kLessonNumber);
-  test::Settle();
-  EXPECT_EQ(shown(), expected);
-  lesson.ReturnButtonClick();
-  test::Settle();
+  test::ExpectTheSamePictureAtEveryPaint(kLessonNumber, "Flow to a well", test::AsShown(Drawn()));
 }
 
 }  // namespace

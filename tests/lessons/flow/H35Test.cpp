@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QLabel>
-#include <QTextCursor>
 
 #include "lessons/flow/H35.h"
 #include "lessons/flow/Layers.h"
+#include "tests/lessons/flow/StillPicture.h"
+#include "tests/support/FigureTables.h"
 #include "tests/support/TestSupport.h"
 
 namespace kavenor {
@@ -32,21 +32,14 @@ int FirstRowOf(const Canvas& c, int x, int from, Rgb colour) {
 
 TEST(FH35Figure, WorkedGeometryOfTheDrawingArea) {
   const LayersGeometry g = LayersLayout(W, H);
-  const struct {
-    const char* name;
-    int actual, expected;
-  } cases[] = {{"yc", g.yc, 130}, {"yt", g.yt, 65},  {"x1", g.x1, 164}, {"x2", g.x2, 168},
+  const test::WorkedValue cases[] = {{"yc", g.yc, 130}, {"yt", g.yt, 65},  {"x1", g.x1, 164}, {"x2", g.x2, 168},
                {"yp", g.yp, 162}, {"ys", g.ys, 0},   {"yw", g.yw, 32}};
-  for (const auto& c : cases) EXPECT_EQ(c.actual, c.expected) << c.name;
+  test::ExpectWorkedValues(cases);
 }
 
 TEST(FH35Figure, DecisivePixelsOfTheCrossSection) {
   const Canvas c = Drawn();
-  const struct {
-    const char* what;
-    int x, y;
-    Rgb colour;
-  } cases[] = {
+  const test::NamedPixel cases[] = {
       {"border, top left", 0, 0, clBlack},
       {"border, bottom right", 331, 194, clBlack},
       {"border, left", 0, 100, clBlack},
@@ -76,10 +69,7 @@ TEST(FH35Figure, DecisivePixelsOfTheCrossSection) {
       {"water at the bottom of the standpipe", 166, 161, clBlue},
       {"under the standpipe's water", 166, 162, clYellow},
   };
-  for (const auto& p : cases)
-    EXPECT_EQ(c.Pixel(p.x, p.y), p.colour)
-        << p.what << " at (" << p.x << ", " << p.y << ")\n"
-        << test::Ascii(c, p.x - 3, p.y - 3, p.x + 4, p.y + 4);
+  test::ExpectNamedPixels(c, cases);
 }
 
 TEST(FH35Figure, ThreeLayersOfAThirdEachTheTopOneWithTheRemainder) {
@@ -143,31 +133,14 @@ TEST(FH35Pane, ParagraphsAndTheGradient) {
   for (const char* point : {"continuity", "constant", "linearly", "middle", "average"})
     EXPECT_TRUE(gradient.contains(point)) << point;
   EXPECT_TRUE(gradient.endsWith("This determines the pressure in the groundwater."));
-  EXPECT_EQ(pane.textCursor().position(), 0);
-  EXPECT_FALSE(pane.textCursor().hasSelection());
+  test::ExpectCaretAtStart(pane);
 }
 
 // ------------------------------------------------------------------ window
 
 TEST(FH35Window, ShowsTheSamePictureAtEveryPaint) {
-  Course& course = test::SharedCourse();
-  LessonWindow& lesson = course.Lesson(kLessonNumber);
-  EXPECT_EQ(lesson.Timer(), nullptr);
-  EXPECT_TRUE(lesson.PaintConnected());
-  EXPECT_EQ(lesson.Panel()->text().toStdString(), "Vertical flow in a layer");
-
-  course.OpenLesson(kLessonNumber);
-  test::Settle();
-  const QImage expected = Drawn().Image().convertToFormat(QImage::Format_RGB32);
-  auto shown = [&] {
-    return lesson.Surface().copy(10, 45, W, H).convertToFormat(QImage::Format_RGB32);
-  };
-  EXPECT_EQ(shown(), expected);
-  lesson.SystemRepaint();
-  test::Settle();
-  EXPECT_EQ(shown(), expected);
-  lesson.ReturnButtonClick();
-  test::Settle();
+  test::ExpectTheSamePictureAtEveryPaint(kLessonNumber, "Vertical flow in a layer",
+                                         test::AsShown(Drawn()));
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include "course/Lessons.h"
 #include "lessons/foundations/H71.h"
 #include "shell/LessonTimer.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -121,59 +121,45 @@ TEST(H71Figure, ArrowsGetHeadsOnlyWhenLongerThanFivePixels) {
 }
 
 // The lesson opened from the menu; back to the menu afterwards.
-struct H71Window : testing::Test {
-  void SetUp() override {
-    course.OpenLesson(kLesson);
-    test::Settle();
-  }
-  void TearDown() override {
-    lesson.ReturnButtonClick();
-    test::Settle();
-  }
-  const TFH71& Window() const { return dynamic_cast<const TFH71&>(lesson); }
-
-  Course& course = test::SharedCourse();
-  LessonWindow& lesson = course.Lesson(kLesson);
+struct H71Window : test::LessonWindowTest<TFH71, kLesson> {
+  void SetUp() override { Open(); }
 };
 
 TEST_F(H71Window, FirstPictureShowsShortLinesThenTheLoadGrows) {
   EXPECT_EQ(Window().Model().n, 5);
-  EXPECT_EQ(lesson.Timer()->Interval(), 200);
-  EXPECT_TRUE(lesson.Timer()->Running());
-  EXPECT_TRUE(ShowsLoad(OnSurface(lesson.Surface()), 5, false));
+  EXPECT_EQ(Window().Timer()->Interval(), 200);
+  EXPECT_TRUE(Window().Timer()->Running());
+  EXPECT_TRUE(ShowsLoad(OnSurface(Window().Surface()), 5, false));
 
-  lesson.Timer()->Fire();
+  Window().Timer()->Fire();
   EXPECT_EQ(Window().Model().n, 6);
-  EXPECT_TRUE(ShowsLoad(OnSurface(lesson.Surface()), 6, true));
+  EXPECT_TRUE(ShowsLoad(OnSurface(Window().Surface()), 6, true));
 
-  for (int i = 0; i < 44; ++i) lesson.Timer()->Fire();
+  for (int i = 0; i < 44; ++i) Window().Timer()->Fire();
   EXPECT_EQ(Window().Model().n, 50);
-  EXPECT_TRUE(ShowsLoad(OnSurface(lesson.Surface()), 50, true));
-  const QImage full = lesson.Surface().copy();
-  lesson.Timer()->Fire();
-  lesson.Timer()->Fire();
+  EXPECT_TRUE(ShowsLoad(OnSurface(Window().Surface()), 50, true));
+  const QImage full = Window().Surface().copy();
+  Window().Timer()->Fire();
+  Window().Timer()->Fire();
   EXPECT_EQ(Window().Model().n, 50);
-  EXPECT_EQ(lesson.Surface(), full);
+  EXPECT_EQ(Window().Surface(), full);
 }
 
 TEST_F(H71Window, RepaintRedrawsWithoutChangingTheLoad) {
-  for (int i = 0; i < 7; ++i) lesson.Timer()->Fire();
-  lesson.SystemRepaint();
-  test::Settle();
+  for (int i = 0; i < 7; ++i) Window().Timer()->Fire();
+  Repaint();
   EXPECT_EQ(Window().Model().n, 12);
-  EXPECT_TRUE(ShowsLoad(OnSurface(lesson.Surface()), 12, true));
+  EXPECT_TRUE(ShowsLoad(OnSurface(Window().Surface()), 12, true));
 }
 
 TEST_F(H71Window, ReopeningRestartsAtFiveAfterHiddenTicks) {
-  lesson.ReturnButtonClick();
-  test::Settle();
-  for (int i = 0; i < 10; ++i) lesson.Timer()->Fire();
+  Leave();
+  for (int i = 0; i < 10; ++i) Window().Timer()->Fire();
   EXPECT_EQ(Window().Model().n, 15);  // the load grows on while hidden
 
-  course.OpenLesson(kLesson);
-  test::Settle();
+  Open();
   EXPECT_EQ(Window().Model().n, 5);
-  EXPECT_TRUE(ShowsLoad(OnSurface(lesson.Surface()), 5, false));
+  EXPECT_TRUE(ShowsLoad(OnSurface(Window().Surface()), 5, false));
 }
 
 TEST_F(H71Window, TimerRaisesTheLoadFromCreation) {

@@ -5,14 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QTextCursor>
 #include <vector>
 
 #include "course/Lessons.h"
 #include "lessons/foundations/H72.h"
 #include "lessons/foundations/StripLoad.h"
 #include "shell/Fonts.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -142,41 +141,25 @@ TEST(H72Figure, LaterDrawingsStartTheirLabelsInTheSansFace) {
 }
 
 // The lesson opened from the menu; back to the menu afterwards.
-struct H72Window : testing::Test {
-  void SetUp() override {
-    course.OpenLesson(kLesson);
-    test::Settle();
-  }
-  void TearDown() override {
-    if (lesson.isVisible()) lesson.ReturnButtonClick();
-    test::Settle();
-  }
-  QImage Shown() const { return lesson.Surface().copy(10, 45, W, H).convertToFormat(QImage::Format_RGB32); }
-  static QImage Expected() {
-    return Picture(StripLoadDirection::Vertical).Image().convertToFormat(QImage::Format_RGB32);
-  }
-
-  Course& course = test::SharedCourse();
-  LessonWindow& lesson = course.Lesson(kLesson);
+struct H72Window : test::LessonWindowTest<LessonWindow, kLesson> {
+  void SetUp() override { Open(); }
+  static QImage Expected() { return test::AsShown(Picture(StripLoadDirection::Vertical)); }
 };
 
 TEST_F(H72Window, ShowsTheSamePictureAfterEveryActivationAndRepaint) {
-  EXPECT_EQ(lesson.Panel()->text().toStdString(), "Bearing capacity");
-  EXPECT_EQ(lesson.Timer(), nullptr);
-  EXPECT_TRUE(lesson.PaintConnected());
+  EXPECT_EQ(Window().Panel()->text().toStdString(), "Bearing capacity");
+  EXPECT_EQ(Window().Timer(), nullptr);
+  EXPECT_TRUE(Window().PaintConnected());
   EXPECT_EQ(Shown(), Expected());
 
-  lesson.SystemRepaint();
-  test::Settle();
+  Repaint();
   EXPECT_EQ(Shown(), Expected());
-  lesson.Activate();  // the focus back from a dialog of the program
+  Window().Activate();  // the focus back from a dialog of the program
   test::Settle();
   EXPECT_EQ(Shown(), Expected());
 
-  lesson.ReturnButtonClick();
-  test::Settle();
-  course.OpenLesson(kLesson);
-  test::Settle();
+  Leave();
+  Open();
   EXPECT_EQ(Shown(), Expected());
 }
 
@@ -201,11 +184,8 @@ TEST(H72Pane, FormulaAndCoefficientsWithTheirIndexAndGreekLetters) {
       {"    Nc = (Nq - 1) cot φ,", "5:c:Garamond:8 11:q:Garamond:8 22:φ:Symbol:10"},
       {"    Nγ = 2(Nq - 1) tan φ.", "5:γ:Symbol:6 12:q:Garamond:8 23:φ:Symbol:10"},
   };
-  test::ExpectPaneLines(pane, expected);
-  EXPECT_EQ(test::PaneLines(pane).size(), std::size(expected));
-  const QTextCursor caret = pane.textCursor();
-  EXPECT_EQ(caret.position(), 0);
-  EXPECT_FALSE(caret.hasSelection());
+  test::ExpectAllPaneLines(pane, expected);
+  test::ExpectCaretAtStart(pane);
 }
 
 }  // namespace

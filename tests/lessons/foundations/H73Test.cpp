@@ -4,14 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QTextCursor>
 #include <vector>
 
 #include "course/Lessons.h"
 #include "lessons/foundations/H73.h"
 #include "lessons/foundations/StripLoad.h"
 #include "shell/Fonts.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -81,41 +80,26 @@ TEST(H73Figure, DiffersFromTheVerticalLoadOnlyAboveTheSurface) {
 }
 
 // The lesson opened from the menu; back to the menu afterwards.
-struct H73Window : testing::Test {
-  void SetUp() override {
-    course.OpenLesson(kLesson);
-    test::Settle();
-  }
-  void TearDown() override {
-    if (lesson.isVisible()) lesson.ReturnButtonClick();
-    test::Settle();
-  }
-  QImage Shown() const {
-    return lesson.Surface().copy(10, 45, W, H).convertToFormat(QImage::Format_RGB32);
-  }
-  static QImage Expected() { return Inclined().Image().convertToFormat(QImage::Format_RGB32); }
-
-  Course& course = test::SharedCourse();
-  LessonWindow& lesson = course.Lesson(kLesson);
+struct H73Window : test::LessonWindowTest<LessonWindow, kLesson> {
+  void SetUp() override { Open(); }
+  static QImage Expected() { return test::AsShown(Inclined()); }
 };
 
 TEST_F(H73Window, NothingMovesOverActivationsAndRepaints) {
-  EXPECT_EQ(lesson.Panel()->text().toStdString(), "Brinch Hansen");
-  EXPECT_EQ(lesson.windowTitle().toStdString(), "Brinch Hansen");
-  EXPECT_EQ(lesson.Timer(), nullptr);
-  EXPECT_TRUE(lesson.PaintConnected());
-  EXPECT_EQ(lesson.RichEdit()->geometry(), QRect(408, 45, 332, 470));
+  EXPECT_EQ(Window().Panel()->text().toStdString(), "Brinch Hansen");
+  EXPECT_EQ(Window().windowTitle().toStdString(), "Brinch Hansen");
+  EXPECT_EQ(Window().Timer(), nullptr);
+  EXPECT_TRUE(Window().PaintConnected());
+  EXPECT_EQ(Window().RichEdit()->geometry(), QRect(408, 45, 332, 470));
   EXPECT_EQ(Shown(), Expected());
   for (int i = 0; i < 3; ++i) {
-    lesson.SystemRepaint();
-    lesson.Activate();
+    Window().SystemRepaint();
+    Window().Activate();
     test::Settle();
   }
   EXPECT_EQ(Shown(), Expected());
-  lesson.ReturnButtonClick();
-  test::Settle();
-  course.OpenLesson(kLesson);
-  test::Settle();
+  Leave();
+  Open();
   EXPECT_EQ(Shown(), Expected());
 }
 
@@ -146,11 +130,8 @@ TEST(H73Pane, CorrectedFormulaWithItsInclinationAndShapeFactors) {
       {"", ""},
       {"These factors are first approximations only.", ""},
   };
-  test::ExpectPaneLines(pane, expected);
-  EXPECT_EQ(test::PaneLines(pane).size(), std::size(expected));
-  const QTextCursor caret = pane.textCursor();
-  EXPECT_EQ(caret.position(), 0);
-  EXPECT_FALSE(caret.hasSelection());
+  test::ExpectAllPaneLines(pane, expected);
+  test::ExpectCaretAtStart(pane);
 }
 
 }  // namespace

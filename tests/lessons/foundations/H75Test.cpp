@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QTextCursor>
 #include <algorithm>
 #include <vector>
 
@@ -13,7 +12,8 @@
 #include "lessons/foundations/ConeResistance.h"
 #include "lessons/foundations/H75.h"
 #include "shell/Random.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/FigureTables.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -49,12 +49,9 @@ Canvas Picture(const ConeResistanceModel& m) {
 
 TEST(H75Model, PlotOfTheDoubleHeightArea) {
   const ConeResistancePlot p = ConeResistancePlot::Of(W, H2, 16, 12);
-  const struct {
-    const char* name;
-    int actual, expected;
-  } cases[] = {{"xl", p.xl, xl}, {"xr", p.xr, xr},  {"yt", p.yt, yt},
+  const test::WorkedValue cases[] = {{"xl", p.xl, xl}, {"xr", p.xr, xr},  {"yt", p.yt, yt},
                {"yb", p.yb, yb}, {"yl", p.yl, yl},  {"jump", p.jump, jump}};
-  for (const auto& c : cases) EXPECT_EQ(c.actual, c.expected) << c.name;
+  test::ExpectWorkedValues(cases);
 }
 
 TEST(H75Model, TrendRisesFromZeroToAnEighthOfThePlotWidth) {
@@ -182,48 +179,29 @@ TEST(H75Figure, LabelsAndDepthScaleWhereTheyBelong) {
 }
 
 // The lesson opened from the menu; back to the menu afterwards.
-struct H75Window : testing::Test {
-  void SetUp() override {
-    SeedRandom(11);
-    course.OpenLesson(kLesson);
-    test::Settle();
-  }
-  void TearDown() override {
-    if (lesson.isVisible()) lesson.ReturnButtonClick();
-    test::Settle();
-  }
-  const TFH75& Window() const { return dynamic_cast<const TFH75&>(lesson); }
-  QImage Shown() const {
-    return lesson.Surface().copy(10, 45, W, H2).convertToFormat(QImage::Format_RGB32);
-  }
-  QImage Expected() const {
-    return Picture(Window().Model()).Image().convertToFormat(QImage::Format_RGB32);
-  }
-
-  Course& course = test::SharedCourse();
-  LessonWindow& lesson = course.Lesson(kLesson);
+struct H75Window : test::LessonWindowTest<TFH75, kLesson> {
+  void SetUp() override { Open(11); }
+  static QImage Shown() { return test::ShownArea(Window(), W, H2); }
+  static QImage Expected() { return test::AsShown(Picture(Window().Model())); }
 };
 
 TEST_F(H75Window, EveryActivationAndRepaintDrawsNewScatter) {
-  EXPECT_EQ(lesson.Panel()->text().toStdString(), "Cone Resistance");
-  EXPECT_EQ(lesson.Timer(), nullptr);
-  EXPECT_TRUE(lesson.PaintConnected());
-  EXPECT_EQ(lesson.RichEdit()->geometry(), QRect(408, 45, 332, 280));
+  EXPECT_EQ(Window().Panel()->text().toStdString(), "Cone Resistance");
+  EXPECT_EQ(Window().Timer(), nullptr);
+  EXPECT_TRUE(Window().PaintConnected());
+  EXPECT_EQ(Window().RichEdit()->geometry(), QRect(408, 45, 332, 280));
   EXPECT_EQ(Shown(), Expected());
 
   std::vector<std::vector<int>> curves{Window().Model().CurveX};
-  lesson.SystemRepaint();
+  Repaint();
+  EXPECT_EQ(Shown(), Expected());
+  curves.push_back(Window().Model().CurveX);
+  Window().Activate();  // the focus back from a dialog of the program
   test::Settle();
   EXPECT_EQ(Shown(), Expected());
   curves.push_back(Window().Model().CurveX);
-  lesson.Activate();  // the focus back from a dialog of the program
-  test::Settle();
-  EXPECT_EQ(Shown(), Expected());
-  curves.push_back(Window().Model().CurveX);
-  lesson.ReturnButtonClick();
-  test::Settle();
-  course.OpenLesson(kLesson);
-  test::Settle();
+  Leave();
+  Open();
   EXPECT_EQ(Shown(), Expected());
   curves.push_back(Window().Model().CurveX);
   for (std::size_t i = 1; i < curves.size(); ++i) EXPECT_NE(curves[i], curves[i - 1]) << i;
@@ -243,9 +221,7 @@ TEST(H75Pane, TwoParagraphsReadingTheDiagram) {
       "the maximum bearing capacity of a foundation pile is also about 15 Mpa.  The ")));
   EXPECT_TRUE(lines[4].endsWith(QStringLiteral("safety factor must be used, of course.")));
   for (int line = 0; line < lines.size(); ++line) EXPECT_EQ(test::Dressing(pane, line), "") << line;
-  const QTextCursor caret = pane.textCursor();
-  EXPECT_EQ(caret.position(), 0);
-  EXPECT_FALSE(caret.hasSelection());
+  test::ExpectCaretAtStart(pane);
 }
 
 }  // namespace

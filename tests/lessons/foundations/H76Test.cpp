@@ -14,7 +14,8 @@
 #include "lessons/foundations/Centrifuge.h"
 #include "lessons/foundations/H76.h"
 #include "shell/LessonTimer.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/FigureTables.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -62,12 +63,9 @@ TEST(H76Model, IntervalFollowsTheScrollBar) {
 
 TEST(H76Figure, SizesOfTheStandardArea) {
   const CentrifugeSizes s = CentrifugeSizes::Of(W, H);
-  const struct {
-    const char* name;
-    int actual, expected;
-  } cases[] = {{"cx", s.cx, 166}, {"yc", s.yc, 97}, {"R", s.R, 110}, {"o", s.o, 8},
+  const test::WorkedValue cases[] = {{"cx", s.cx, 166}, {"yc", s.yc, 97}, {"R", s.R, 110}, {"o", s.o, 8},
                {"t0", s.t0, 9},   {"d", s.d, 27},   {"w", s.w, 22}};
-  for (const auto& c : cases) EXPECT_EQ(c.actual, c.expected) << c.name;
+  test::ExpectWorkedValues(cases);
 }
 
 TEST(H76Figure, ProjectedCornersOfArmAndBaskets) {
@@ -207,44 +205,27 @@ TEST(H76Figure, HalfATurnAndAFullTurnShowTheSamePicture) {
 
 // The lesson opened from the menu, the scroll bar at its stored 50; back to
 // the menu afterwards.
-struct H76Window : testing::Test {
+struct H76Window : test::LessonWindowTest<TFH76, kLesson> {
   void SetUp() override {
     Window().ScrollbarRotation()->setValue(50);
     Open();
   }
   void TearDown() override {
-    if (lesson.isVisible()) lesson.ReturnButtonClick();
+    LessonWindowTest::TearDown();
     Window().ScrollbarRotation()->setValue(50);
     test::Settle();
   }
-  void Open() {
-    course.OpenLesson(kLesson);
-    test::Settle();
-  }
-  TFH76& Window() { return dynamic_cast<TFH76&>(lesson); }
-  double Angle() { return Window().Model().RotationAngle; }
-  void Fire(int ticks) {
-    for (int i = 0; i < ticks; ++i) lesson.Timer()->Fire();
-    test::Settle();
-  }
-  QImage Shown() const {
-    return lesson.Surface().copy(10, 45, W, H).convertToFormat(QImage::Format_RGB32);
-  }
-  static QImage Expected(double angle, int position) {
-    return Picture(angle, position).Image().convertToFormat(QImage::Format_RGB32);
-  }
-
-  Course& course = test::SharedCourse();
-  LessonWindow& lesson = course.Lesson(kLesson);
+  static double Angle() { return Window().Model().RotationAngle; }
+  static QImage Expected(double angle, int position) { return test::AsShown(Picture(angle, position)); }
 };
 
 TEST_F(H76Window, ScrollBarBetweenItsLabelsBelowTheDrawingArea) {
-  EXPECT_EQ(lesson.Panel()->text().toStdString(), "Centrifuge");
-  EXPECT_EQ(lesson.windowTitle().toStdString(), "Centrifuge");
-  EXPECT_FALSE(lesson.PaintConnected());
-  EXPECT_EQ(lesson.RichEdit()->geometry(), QRect(408, 45, 332, 470));
+  EXPECT_EQ(Window().Panel()->text().toStdString(), "Centrifuge");
+  EXPECT_EQ(Window().windowTitle().toStdString(), "Centrifuge");
+  EXPECT_FALSE(Window().PaintConnected());
+  EXPECT_EQ(Window().RichEdit()->geometry(), QRect(408, 45, 332, 470));
 
-  const QScrollBar* bar = lesson.findChild<QScrollBar*>(QStringLiteral("ScrollbarRotation"));
+  const QScrollBar* bar = Window().findChild<QScrollBar*>(QStringLiteral("ScrollbarRotation"));
   ASSERT_EQ(bar, Window().ScrollbarRotation());
   EXPECT_EQ(bar->orientation(), Qt::Horizontal);
   EXPECT_EQ(bar->minimum(), 0);
@@ -277,17 +258,16 @@ TEST_F(H76Window, TurnsFromCreationWithTheStoredPositionAndTimer) {
 
 TEST_F(H76Window, OpeningDrawsWhereTheArmStandsAndWaitsTwoHundredMilliseconds) {
   Fire(3);
-  lesson.ReturnButtonClick();
-  test::Settle();
+  Leave();
   Fire(40);  // it turns on in the hidden window
   const double angle = Angle();
   Open();
   EXPECT_EQ(Angle(), angle) << "the rotation is never reset";
-  EXPECT_EQ(lesson.Timer()->Interval(), 200);
+  EXPECT_EQ(Window().Timer()->Interval(), 200);
   EXPECT_EQ(Shown(), Expected(angle, 50));
 
   Fire(1);
-  EXPECT_EQ(lesson.Timer()->Interval(), 260);
+  EXPECT_EQ(Window().Timer()->Interval(), 260);
   EXPECT_EQ(Angle(), angle >= 360 ? 0 : angle + 1);
   EXPECT_EQ(Shown(), Expected(Angle(), 50));
 }
@@ -296,13 +276,13 @@ TEST_F(H76Window, MovingTheScrollBarActsOnlyAtTheNextTick) {
   Fire(2);
   const double angle = Angle();
   const QImage before = Shown();
-  const int interval = lesson.Timer()->Interval();
+  const int interval = Window().Timer()->Interval();
   for (const int position : {100, 0}) {
     SCOPED_TRACE(position);
     Window().ScrollbarRotation()->setValue(position);
     test::Settle();
     EXPECT_EQ(Shown(), before);
-    EXPECT_EQ(lesson.Timer()->Interval(), interval);
+    EXPECT_EQ(Window().Timer()->Interval(), interval);
     EXPECT_EQ(Angle(), angle);
   }
   const struct {
@@ -312,7 +292,7 @@ TEST_F(H76Window, MovingTheScrollBarActsOnlyAtTheNextTick) {
     Window().ScrollbarRotation()->setValue(s.position);
     const double from = Angle();
     Fire(1);
-    EXPECT_EQ(lesson.Timer()->Interval(), s.interval) << s.position;
+    EXPECT_EQ(Window().Timer()->Interval(), s.interval) << s.position;
     EXPECT_EQ(Angle(), from + 1);
     EXPECT_EQ(Shown(), Expected(Angle(), s.position)) << s.position;
   }
@@ -352,9 +332,7 @@ TEST(H76Pane, WhyModelsGoIntoACentrifuge) {
   };
   EXPECT_EQ(lines[6].toStdString(), formula[0].text);
   EXPECT_EQ(test::Dressing(pane, 6), formula[0].dressing);
-  const QTextCursor caret = pane.textCursor();
-  EXPECT_EQ(caret.position(), 0);
-  EXPECT_FALSE(caret.hasSelection());
+  test::ExpectCaretAtStart(pane);
 }
 
 }  // namespace

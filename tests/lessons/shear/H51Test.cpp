@@ -475,8 +475,7 @@ TEST(H51Pane, LinesAndRuns) {
 TEST(H51Pane, PlacedAndShownFromItsFirstLine) {
   const TheoryPane& pane = *test::SharedCourse().Lesson(kMohrLesson).RichEdit();
   EXPECT_EQ(pane.geometry(), QRect(408, 45, 332, 446));
-  EXPECT_EQ(pane.textCursor().position(), 0);
-  EXPECT_FALSE(pane.textCursor().hasSelection());
+  test::ExpectCaretAtStart(pane);
 }
 
 // --------------------------------------------------------------- window

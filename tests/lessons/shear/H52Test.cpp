@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTextCursor>
 
 #include "course/Lessons.h"
 #include "lessons/shear/H52.h"
@@ -292,8 +291,7 @@ TEST(H52Pane, LinesWithTheirSigmasIndicesAndAlphas) {
   EXPECT_EQ(test::StyleAt(pane, 4, 105).family, QStringLiteral("MS Sans Serif"));
 
   EXPECT_EQ(pane.geometry(), QRect(408, 45, 332, 401));
-  EXPECT_EQ(pane.textCursor().position(), 0);
-  EXPECT_FALSE(pane.textCursor().hasSelection());
+  test::ExpectCaretAtStart(pane);
 }
 
 // --------------------------------------------------------------- window
@@ -315,7 +313,7 @@ TEST(H52Window, RefreshedByTheTicksAfterCreationAndAfterEachOpening) {
   EXPECT_TRUE(w.Surface().isNull());
 
   w.Timer()->Fire();
-  EXPECT_EQ(shear_test::ShownArea(w, kW, kH), shear_test::AsShown(Figure()))
+  EXPECT_EQ(test::ShownArea(w, kW, kH), test::AsShown(Figure()))
       << "the first tick draws the picture";
 
   // Once the counter has run out, ticks draw nothing: a mark left in the
@@ -334,7 +332,7 @@ TEST(H52Window, RefreshedByTheTicksAfterCreationAndAfterEachOpening) {
   EXPECT_EQ(w.CanvasBitmap().Width(), 3);
   w.Timer()->Fire();
   EXPECT_EQ(w.CanvasBitmap().Width(), kW);
-  EXPECT_EQ(shear_test::ShownArea(w, kW, kH), shear_test::AsShown(Figure()));
+  EXPECT_EQ(test::ShownArea(w, kW, kH), test::AsShown(Figure()));
   w.ReturnButtonClick();
   test::Settle();
 }
@@ -346,7 +344,7 @@ TEST(H52Window, OpenedFromTheMenu) {
   LessonWindow& w = course.Lesson(kStressLesson);
   ASSERT_NE(dynamic_cast<TFH52*>(&w), nullptr);
   w.Timer()->Fire();
-  EXPECT_EQ(shear_test::ShownArea(w, kW, kH), shear_test::AsShown(Figure()));
+  EXPECT_EQ(test::ShownArea(w, kW, kH), test::AsShown(Figure()));
   w.ReturnButtonClick();
   test::Settle();
 }

@@ -361,16 +361,16 @@ TEST(H53Window, ClicksAreDrawnAndNamedByTheNextTick) {
   TFH53& w = Lesson();
   EXPECT_EQ(w.Timer()->Interval(), 100);
   TriaxialModel expected = Opened();
-  EXPECT_EQ(shear_test::ShownArea(w, kW, kHeight), shear_test::AsShown(Picture(expected)));
+  EXPECT_EQ(test::ShownArea(w, kW, kHeight), test::AsShown(Picture(expected)));
 
   // A click draws nothing itself; the next tick draws and names the phase.
   QTest::mouseClick(w.ButtonNext(), Qt::LeftButton);
   EXPECT_EQ(w.Model().Stage, 1);
-  EXPECT_EQ(shear_test::ShownArea(w, kW, kHeight), shear_test::AsShown(Picture(expected)));
+  EXPECT_EQ(test::ShownArea(w, kW, kHeight), test::AsShown(Picture(expected)));
   EXPECT_EQ(Lines(w).size(), kFirstLines.size());
   w.Timer()->Fire();
   expected.Next();
-  EXPECT_EQ(shear_test::ShownArea(w, kW, kHeight), shear_test::AsShown(Picture(expected)));
+  EXPECT_EQ(test::ShownArea(w, kW, kHeight), test::AsShown(Picture(expected)));
   EXPECT_EQ(Lines(w).last(), QStringLiteral("2. Placement of the soil sample."));
 
   // Two clicks between two ticks: two phases on, the later line only.
@@ -392,12 +392,12 @@ TEST(H53Window, ClicksAreDrawnAndNamedByTheNextTick) {
   EXPECT_EQ(lines[lines.size() - 2], QStringLiteral(" "));
   EXPECT_TRUE(lines.last().endsWith(QStringLiteral("are measured.")));
   EXPECT_EQ(w.Model().TestProgress, 120);
-  const QImage end = shear_test::ShownArea(w, kW, kHeight);
+  const QImage end = test::ShownArea(w, kW, kHeight);
   w.ButtonNext()->click();
   w.ButtonNext()->click();
   w.Timer()->Fire();
   EXPECT_EQ(Lines(w), lines);
-  EXPECT_EQ(shear_test::ShownArea(w, kW, kHeight), end);
+  EXPECT_EQ(test::ShownArea(w, kW, kHeight), end);
 
   w.ReturnButtonClick();
   test::Settle();
@@ -429,7 +429,7 @@ TEST(H53Window, ReopeningRestartsAndComposesThePaneAgain) {
   EXPECT_EQ(Lines(w), kFirstLines);
   EXPECT_EQ(w.RichEdit()->geometry(), QRect(408, 45, 332, 401));
   EXPECT_EQ(w.Timer()->Interval(), 100);
-  EXPECT_EQ(shear_test::ShownArea(w, kW, kHeight), shear_test::AsShown(Picture(Opened())));
+  EXPECT_EQ(test::ShownArea(w, kW, kHeight), test::AsShown(Picture(Opened())));
   w.ReturnButtonClick();
   test::Settle();
 }

@@ -260,13 +260,13 @@ TEST(TestCirclesWindow, EachOpeningStartsFromTheAxesAndEachTickAddsACircle) {
     test::Settle();
     auto& w = dynamic_cast<CircleTestsLesson&>(course.Lesson(l.number));
     EXPECT_EQ(w.Timer()->Interval(), 100);
-    EXPECT_EQ(shear_test::ShownArea(w, kW, kH), shear_test::AsShown(AxesOnly()));
+    EXPECT_EQ(test::ShownArea(w, kW, kH), test::AsShown(AxesOnly()));
 
     for (int i = 0; i < 13; ++i) w.Timer()->Fire();
     EXPECT_EQ(std::make_tuple(w.Model().TestNumber, w.Model().CircleCount),
               std::make_tuple(2, 3));
-    EXPECT_EQ(shear_test::ShownArea(w, kW, kH),
-              shear_test::AsShown(Picture(AfterTicks(13), *l.tests)));
+    EXPECT_EQ(test::ShownArea(w, kW, kH),
+              test::AsShown(Picture(AfterTicks(13), *l.tests)));
 
     // Hidden, the tests run on; the next opening shows the axes alone again.
     w.ReturnButtonClick();
@@ -277,10 +277,10 @@ TEST(TestCirclesWindow, EachOpeningStartsFromTheAxesAndEachTickAddsACircle) {
     test::Settle();
     EXPECT_EQ(std::make_tuple(w.Model().TestNumber, w.Model().CircleCount),
               std::make_tuple(1, 0));
-    EXPECT_EQ(shear_test::ShownArea(w, kW, kH), shear_test::AsShown(AxesOnly()));
+    EXPECT_EQ(test::ShownArea(w, kW, kH), test::AsShown(AxesOnly()));
     for (int i = 0; i < 20; ++i) w.Timer()->Fire();
-    EXPECT_EQ(shear_test::ShownArea(w, kW, kH),
-              shear_test::AsShown(Picture(AfterTicks(20), *l.tests)));
+    EXPECT_EQ(test::ShownArea(w, kW, kH),
+              test::AsShown(Picture(AfterTicks(20), *l.tests)));
     w.ReturnButtonClick();
     test::Settle();
   }

@@ -1,10 +1,9 @@
 #pragma once
-// Checks the shear lesson tests share: expected pixels from a table, the
-// place of a canvas label, and what a window shows of its drawing area.
+// Checks the shear lesson tests share: expected pixels from a table, and the
+// place of a canvas label.
 
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <QString>
 #include <algorithm>
 #include <string>
@@ -12,7 +11,6 @@
 
 #include "shell/Canvas.h"
 #include "shell/Fonts.h"
-#include "shell/LessonWindow.h"
 #include "tests/support/TestSupport.h"
 
 namespace kavenor::shear_test {
@@ -66,12 +64,5 @@ inline void ExpectLabel(const Canvas& figure, const Label& l) {
     }
   EXPECT_GT(ink, 3) << l.what << ": nothing of it is shown";
 }
-
-// The window's drawing area of w x h pixels as shown, and a canvas as the
-// window would show it.
-inline QImage ShownArea(const LessonWindow& window, int w, int h) {
-  return window.Surface().copy(10, 45, w, h).convertToFormat(QImage::Format_RGB32);
-}
-inline QImage AsShown(const Canvas& c) { return c.Image().convertToFormat(QImage::Format_RGB32); }
 
 }  // namespace kavenor::shear_test

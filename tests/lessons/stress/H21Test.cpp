@@ -2,13 +2,13 @@
 
 #include <QImage>
 #include <QLabel>
-#include <QTextCursor>
 #include <algorithm>
 
 #include "lessons/stress/EffectiveStress.h"
 #include "lessons/stress/H21.h"
 #include "shell/Random.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/FigureTables.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -33,12 +33,9 @@ long long At(const Canvas& c, int x, int y) { return c.Pixel(x - L, y - T); }
 
 TEST(H21Figure, WorkedGeometryOfTheStandardLayout) {
   const EffectiveStressGeometry g = EffectiveStressLayout(L, T, W, H);
-  const struct {
-    const char* name;
-    int actual, expected;
-  } cases[] = {{"x1", g.x1, 43}, {"x2", g.x2, 309}, {"yB", g.yB, 221},
+  const test::WorkedValue cases[] = {{"x1", g.x1, 43}, {"x2", g.x2, 309}, {"yB", g.yB, 221},
                {"yS", g.yS, 102}, {"yW", g.yW, 141}};
-  for (const auto& c : cases) EXPECT_EQ(c.actual, c.expected) << c.name;
+  test::ExpectWorkedValues(cases);
 }
 
 TEST(H21Figure, CrossSectionAtItsCoordinates) {
@@ -161,36 +158,20 @@ TEST(H21Pane, LinesWithTheirTypefaceOnlyRuns) {
        "Lesson 2 and Lesson 3.",
        ""},
   };
-  test::ExpectPaneLines(pane, expected);
-  EXPECT_EQ(test::PaneLines(pane).size(), std::ssize(expected));
+  test::ExpectAllPaneLines(pane, expected);
   EXPECT_FALSE(pane.toPlainText().endsWith(QLatin1Char('\n')));
-  EXPECT_EQ(pane.textCursor().position(), 0);
-  EXPECT_FALSE(pane.textCursor().hasSelection());
+  test::ExpectCaretAtStart(pane);
   EXPECT_EQ(pane.geometry(), QRect(408, 45, 332, 401));
 }
 
 // ------------------------------------------------------------------ window
 
-class H21Window : public testing::Test {
+class H21Window : public test::LessonWindowTest<TFH21, kLessonNumber> {
  protected:
-  void SetUp() override {
-    course_ = &test::SharedCourse();
-    SeedRandom(31);
-    course_->OpenLesson(kLessonNumber);
-    test::Settle();
-  }
-  void TearDown() override {
-    Window().ReturnButtonClick();
-    test::Settle();
-  }
-  TFH21& Window() { return dynamic_cast<TFH21&>(course_->Lesson(kLessonNumber)); }
-  QImage Shown() {
-    return Window().Surface().copy(L, T, W + 1, H + 1).convertToFormat(QImage::Format_RGB32);
-  }
-  QImage Picture() {
-    return Drawn(Window().Model()).Image().convertToFormat(QImage::Format_RGB32);
-  }
-  Course* course_ = nullptr;
+  void SetUp() override { Open(31); }
+  // What the window shows of the drawing area with its outline.
+  static QImage Shown() { return test::ShownArea(Window(), W + 1, H + 1); }
+  static QImage Picture() { return test::AsShown(Drawn(Window().Model())); }
 };
 
 TEST_F(H21Window, StaticFrameWithAnEmptyPictureControl) {
@@ -213,8 +194,7 @@ TEST_F(H21Window, EveryRepaintDrawsANewSetOfDots) {
   EXPECT_EQ(Shown(), Picture());
   const auto before = Window().Model().Dots;
   const QImage shown = Shown();
-  Window().SystemRepaint();
-  test::Settle();
+  Repaint();
   EXPECT_NE(Window().Model().Dots, before);
   EXPECT_NE(Shown(), shown);
   EXPECT_EQ(Shown(), Picture());

@@ -14,6 +14,7 @@
 #include "shell/LessonTimer.h"
 #include "shell/Random.h"
 #include "tests/lessons/composition/CylinderCheck.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -62,24 +63,10 @@ TEST(FH22Model, TenQuickStepsThenTheButtonGoes) {
 
 // ----------------------------------------------------------------- window
 
-class FH22Window : public testing::Test {
+class FH22Window : public test::LessonWindowTest<TFH22, kLessonNumber> {
  protected:
-  void SetUp() override { course_ = &test::SharedCourse(); }
-  void TearDown() override {
-    if (Window().isVisible()) Window().ReturnButtonClick();
-    test::Settle();
-  }
-  TFH22& Window() { return dynamic_cast<TFH22&>(course_->Lesson(kLessonNumber)); }
+  static void Open() { LessonWindowTest::Open(9); }
   QPushButton& Button() { return *Window().ButtonShake(); }
-  void Open() {
-    SeedRandom(9);
-    course_->OpenLesson(kLessonNumber);
-    test::Settle();
-  }
-  void Fire(int ticks) {
-    for (int i = 0; i < ticks; ++i) Window().Timer()->Fire();
-    test::Settle();
-  }
   QImage ModelPicture() { return test::Picture(Window().Model().Scene(kGlass)); }
   // Paints over the window's bitmap, to see whether the next event draws.
   void Scribble() {
@@ -88,8 +75,6 @@ class FH22Window : public testing::Test {
     c.FillRect(0, 0, c.Width(), c.Height());
   }
   QImage Bitmap() { return Window().CanvasBitmap().Image().convertToFormat(QImage::Format_RGB32); }
-
-  Course* course_ = nullptr;
 };
 
 TEST_F(FH22Window, Creation) {
@@ -130,8 +115,7 @@ TEST_F(FH22Window, AfterTheTenthStepTheTimerNoLongerDrawsButARepaintDoes) {
   EXPECT_EQ(Window().CanvasBitmap().Pixel(140, 100), static_cast<long long>(clRed))
       << "the timer runs on without drawing";
   EXPECT_EQ(test::ShownArea(Window()), shown);
-  Window().SystemRepaint();
-  test::Settle();
+  Repaint();
   EXPECT_EQ(Bitmap(), ModelPicture()) << "an uncovered window is drawn again";
   EXPECT_EQ(test::ShownArea(Window()), shown);
 }
@@ -158,7 +142,7 @@ TEST_F(FH22Window, ReopeningRestartsTheFillAndBringsTheButtonBack) {
   EXPECT_TRUE(Button().isEnabled());
   EXPECT_EQ(Button().x(), 128) << "the even count left it at its place";
 
-  test::FocusBackFromADialog(*course_, Window());
+  test::FocusBackFromADialog(TheCourse(), Window());
   EXPECT_EQ(Window().Model().Fill.Tick, 0) << "focus back from a dialog restarts it too";
   EXPECT_TRUE(Button().isHidden());
 }

@@ -12,6 +12,7 @@
 #include "lessons/stress/H23.h"
 #include "shell/LessonTimer.h"
 #include "tests/lessons/composition/CylinderCheck.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -69,28 +70,12 @@ TEST(FH23Figure, SandUnderRisingWater) {
 
 // ----------------------------------------------------------------- window
 
-class FH23Window : public testing::Test {
+class FH23Window : public test::LessonWindowTest<TFH23, kLessonNumber> {
  protected:
-  void SetUp() override { course_ = &test::SharedCourse(); }
-  void TearDown() override {
-    if (Window().isVisible()) Window().ReturnButtonClick();
-    test::Settle();
-  }
-  TFH23& Window() { return dynamic_cast<TFH23&>(course_->Lesson(kLessonNumber)); }
   QPushButton& Button() { return *Window().ButtonFill(); }
-  void Open() {
-    course_->OpenLesson(kLessonNumber);
-    test::Settle();
-  }
-  void Fire(int ticks) {
-    for (int i = 0; i < ticks; ++i) Window().Timer()->Fire();
-    test::Settle();
-  }
   bool ShowsItsModel() {
     return test::ShownArea(Window()) == test::Picture(Window().Model().Scene(kGlass));
   }
-
-  Course* course_ = nullptr;
 };
 
 TEST_F(FH23Window, Creation) {
@@ -150,7 +135,7 @@ TEST_F(FH23Window, ReopeningAndFocusFromADialogLowerTheWater) {
 
   Button().click();
   Fire(25);
-  test::FocusBackFromADialog(*course_, Window());
+  test::FocusBackFromADialog(TheCourse(), Window());
   EXPECT_EQ(Window().Model().Count, 0);
   EXPECT_FALSE(Button().isHidden());
   EXPECT_TRUE(ShowsItsModel());

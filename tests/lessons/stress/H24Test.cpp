@@ -2,14 +2,14 @@
 
 #include <QImage>
 #include <QLabel>
-#include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextCursor>
 
 #include "lessons/stress/H24.h"
 #include "lessons/stress/UnderWater.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/FigureTables.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -19,12 +19,9 @@ constexpr int kLessonNumber = 8;
 
 TEST(H24Figure, WorkedGeometryOfTheStandardLayout) {
   const ArchimedesGeometry g = ArchimedesLayout(W, H);
-  const struct {
-    const char* name;
-    int actual, expected;
-  } cases[] = {{"yWater", g.yWater, 65}, {"left", g.left, 132}, {"right", g.right, 200},
+  const test::WorkedValue cases[] = {{"yWater", g.yWater, 65}, {"left", g.left, 132}, {"right", g.right, 200},
                {"top", g.top, 97},       {"bottom", g.bottom, 130}};
-  for (const auto& c : cases) EXPECT_EQ(c.actual, c.expected) << c.name;
+  test::ExpectWorkedValues(cases);
 }
 
 TEST(H24Figure, BlockUnderWaterAtItsCoordinates) {
@@ -51,23 +48,10 @@ TEST(H24Figure, BlockUnderWaterAtItsCoordinates) {
     EXPECT_EQ(c.Pixel(p.x, p.y), p.colour) << p.what << " at (" << p.x << ", " << p.y << ")";
 }
 
-class H24Window : public testing::Test {
+class H24Window : public test::LessonWindowTest<LessonWindow, kLessonNumber> {
  protected:
-  void SetUp() override {
-    course_ = &test::SharedCourse();
-    Open();
-  }
-  void TearDown() override {
-    if (Window().isVisible()) Window().ReturnButtonClick();
-    test::Settle();
-  }
-  void Open() {
-    course_->OpenLesson(kLessonNumber);
-    test::Settle();
-  }
-  LessonWindow& Window() { return course_->Lesson(kLessonNumber); }
+  void SetUp() override { Open(); }
   TheoryPane& Pane() { return *Window().RichEdit(); }
-  Course* course_ = nullptr;
 };
 
 TEST_F(H24Window, PaintDrawsAndPlacesAndComposesThePane) {
@@ -122,17 +106,11 @@ TEST_F(H24Window, TypedTextIsLostOnTheNextRepaintOrActivation) {
         Window().SystemRepaint();
         break;
       case Next::Reopen:
-        Window().ReturnButtonClick();
-        test::Settle();
+        Leave();
         Open();
         break;
       case Next::DialogFocus: {
-        QMessageBox box(QMessageBox::NoIcon, "A dialog", "of the program", QMessageBox::Ok);
-        box.show();
-        test::Settle();
-        course_->FocusMovedTo(box.windowHandle());
-        box.hide();
-        course_->FocusMovedTo(Window().windowHandle());
+        test::FocusBackFromADialog(TheCourse(), Window());
         break;
       }
     }

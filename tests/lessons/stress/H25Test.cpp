@@ -2,15 +2,14 @@
 
 #include <QImage>
 #include <QLabel>
-#include <QMessageBox>
 #include <QTest>
-#include <QTextCursor>
 #include <algorithm>
 
 #include "lessons/stress/H25.h"
 #include "lessons/stress/UnderWater.h"
 #include "shell/Random.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/FigureTables.h"
+#include "tests/support/LessonFixture.h"
 
 namespace kavenor {
 namespace {
@@ -43,23 +42,16 @@ int CountColour(const Canvas& c, Rgb colour, int l, int t, int r, int b) {
 
 TEST(H25Figure, WorkedGeometryOfTheStandardLayout) {
   const TerzaghiGeometry g = TerzaghiLayout(W, H);
-  const struct {
-    const char* name;
-    int actual, expected;
-  } cases[] = {{"yWater", g.yWater, 65}, {"half", g.half, 97}, {"xH", g.xH, 221},
+  const test::WorkedValue cases[] = {{"yWater", g.yWater, 65}, {"half", g.half, 97}, {"xH", g.xH, 221},
                {"xD", g.xD, 254}};
-  for (const auto& c : cases) EXPECT_EQ(c.actual, c.expected) << c.name;
+  test::ExpectWorkedValues(cases);
 }
 
 TEST(H25Figure, WaterArrowsAndLettersAtTheirCoordinates) {
   const Canvas c = Drawn(UnseenGrains());
   ASSERT_EQ(c.Width(), W);
   ASSERT_EQ(c.Height(), H);
-  const struct {
-    const char* what;
-    int x, y;
-    Rgb colour;
-  } cases[] = {
+  const test::NamedPixel cases[] = {
       {"outline", 0, 0, clBlack},
       {"air", 1, 64, clWhite},
       {"water surface", 100, 65, clBlack},
@@ -79,10 +71,7 @@ TEST(H25Figure, WaterArrowsAndLettersAtTheirCoordinates) {
       {"letter d, its cell", 260, 139, clWhite},
       {"left of the letter d", 259, 139, clBlue},
   };
-  for (const auto& p : cases)
-    EXPECT_EQ(c.Pixel(p.x, p.y), p.colour)
-        << p.what << " at (" << p.x << ", " << p.y << ")\n"
-        << test::Ascii(c, p.x - 3, p.y - 3, p.x + 4, p.y + 4);
+  test::ExpectNamedPixels(c, cases);
 
   // Both arrows have heads at both ends: red strokes either side of the
   // shaft, within 5 pixels of each tip (the bottom tips lie on the row
@@ -168,37 +157,16 @@ TEST(H25Pane, LinesWithTheirGreekAndIndexLetters) {
        "groundwater, or to the case of a fluid with variable density.",
        ""},
   };
-  test::ExpectPaneLines(pane, expected);
-  EXPECT_EQ(test::PaneLines(pane).size(), std::ssize(expected));
-  EXPECT_EQ(pane.textCursor().position(), 0);
-  EXPECT_FALSE(pane.textCursor().hasSelection());
+  test::ExpectAllPaneLines(pane, expected);
+  test::ExpectCaretAtStart(pane);
   EXPECT_EQ(pane.geometry(), QRect(408, 45, 332, 470));
 }
 
-class H25Window : public testing::Test {
+class H25Window : public test::LessonWindowTest<TFH25, kLessonNumber> {
  protected:
-  void SetUp() override {
-    course_ = &test::SharedCourse();
-    SeedRandom(12);
-    Open();
-  }
-  void TearDown() override {
-    if (Window().isVisible()) Window().ReturnButtonClick();
-    test::Settle();
-  }
-  void Open() {
-    course_->OpenLesson(kLessonNumber);
-    test::Settle();
-  }
-  TFH25& Window() { return dynamic_cast<TFH25&>(course_->Lesson(kLessonNumber)); }
+  void SetUp() override { Open(12); }
   TheoryPane& Pane() { return *Window().RichEdit(); }
-  QImage Shown() {
-    return Window().Surface().copy(10, 45, W, H).convertToFormat(QImage::Format_RGB32);
-  }
-  QImage Picture() {
-    return Drawn(Window().Model()).Image().convertToFormat(QImage::Format_RGB32);
-  }
-  Course* course_ = nullptr;
+  static QImage Picture() { return test::AsShown(Drawn(Window().Model())); }
 };
 
 TEST_F(H25Window, EveryRepaintAndActivationDrawsNewGrainsAndRebuildsThePane) {
@@ -219,17 +187,11 @@ TEST_F(H25Window, EveryRepaintAndActivationDrawsNewGrainsAndRebuildsThePane) {
         Window().SystemRepaint();
         break;
       case Next::Reopen:
-        Window().ReturnButtonClick();
-        test::Settle();
+        Leave();
         Open();
         break;
       case Next::DialogFocus: {
-        QMessageBox box(QMessageBox::NoIcon, "A dialog", "of the program", QMessageBox::Ok);
-        box.show();
-        test::Settle();
-        course_->FocusMovedTo(box.windowHandle());
-        box.hide();
-        course_->FocusMovedTo(Window().windowHandle());
+        test::FocusBackFromADialog(TheCourse(), Window());
         break;
       }
     }
