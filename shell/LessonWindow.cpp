@@ -189,10 +189,12 @@ void LessonWindow::showEvent(QShowEvent* event) {
   // A new showing: whatever a hidden-too-soon showing left pending is void.
   mapExposeAwaited_ = false;
   exposesOfTheShowing_ = 0;
+  showingPainted_ = false;
   if (!exposeWatched_ && windowHandle()) {
     windowHandle()->installEventFilter(this);
-    if (QGuiApplication::platformName() == QLatin1String("xcb"))
-      MapExposeWatch::Instance().Watch(winId(), this);
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("xcb")) MapExposeWatch::Instance().Watch(winId(), this);
+    picturesKept_ = platform.startsWith(QLatin1String("wayland"));
     exposeWatched_ = true;
   }
   if (!opening_) drawPending();
@@ -209,8 +211,9 @@ bool LessonWindow::eventFilter(QObject* watched, QEvent* event) {
       windowHandle()->isExposed()) {
     if (exposesOfTheShowing_ > 0)
       --exposesOfTheShowing_;  // the second half of a showing already painted
-    else
+    else if (!(picturesKept_ && showingPainted_))
       SystemRepaint();
+    showingPainted_ = true;
   }
   return QWidget::eventFilter(watched, event);
 }

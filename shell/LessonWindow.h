@@ -129,6 +129,11 @@ class LessonWindow : public QWidget {
   class MapExposeWatch;
   bool mapExposeAwaited_ = false;
   int exposesOfTheShowing_ = 0;
+  // Wayland only: the compositor keeps a shown window's picture, so only the
+  // first expose of a showing asks for one; those after it come with the
+  // compositor's configures (the window made active, its size settled).
+  bool picturesKept_ = false;
+  bool showingPainted_ = false;
 };
 
 }  // namespace kavenor
