@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -44,33 +43,6 @@ constexpr std::array<const char*, 7> kChapters{"Soil composition",
 
 int chapterOf(const LessonEntry& e) { return e.window[2] - '1'; }
 
-struct Moment {
-  QString picture;  // FH12-start.png
-  QString window;   // FH12
-  std::vector<Step> steps;
-};
-
-// The moments' list, course/moments, carried as a resource.
-std::vector<Moment> moments() {
-  QFile file(QStringLiteral(":/kavenor/moments"));
-  if (!file.open(QIODevice::ReadOnly))
-    throw StepFailure{QStringLiteral("the list of moments is missing")};
-  std::vector<Moment> list;
-  static const QRegularExpression blanks(QStringLiteral("\\s+"));
-  for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
-    const QString row = line.trimmed();
-    if (row.isEmpty() || row.startsWith(QLatin1Char('#'))) continue;
-    const QStringList fields = row.split(blanks);
-    if (fields.size() > 3) throw StepFailure{QStringLiteral("bad moment \"%1\"").arg(row)};
-    Moment m{fields[0], fields.value(1), {}};
-    if (fields.size() == 3)
-      for (const QString& step : fields[2].split(QLatin1Char(',')))
-        m.steps.push_back(ParseStep(step));
-    list.push_back(std::move(m));
-  }
-  return list;
-}
-
 // What a moment's picture name says it is: "FH12-start.png" is "start",
 // "FH76-slow-30.png" is "slow, after 30 ticks".
 QString caption(const Moment& m) {
@@ -90,15 +62,7 @@ QString caption(const Moment& m) {
 QImage momentPicture(const Moment& m, std::uint64_t seed) {
   SeedRandom(seed);
   Course course;
-  StepRunner runner(course, m.window);
-  runner.Check(m.steps);
-  runner.Open();
-  for (std::size_t i = 0; i < m.steps.size(); ++i) {
-    const Step* next = i + 1 < m.steps.size() ? &m.steps[i + 1] : nullptr;
-    const bool answered = next && next->verb == Verb::Answer;
-    runner.Run(m.steps[i], answered ? next : nullptr);
-    if (answered) ++i;
-  }
+  RunMoment(course, m);
   const LessonWindow* lesson = course.Find(m.window);
   if (!lesson || lesson->Surface().isNull()) return {};
   const QImage& surface = lesson->Surface();
@@ -307,7 +271,7 @@ class Composer {
 
 QByteArray compose(std::uint64_t seed) {
   // The pictures first, each in a fresh course; the texts from one more.
-  const std::vector<Moment> list = moments();
+  const std::vector<Moment> list = Moments();
   std::vector<std::vector<QImage>> pictures(kLessonCount);
   std::vector<QStringList> captions(kLessonCount);
   for (const Moment& m : list) {

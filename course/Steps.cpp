@@ -4,6 +4,7 @@
 #include <QAbstractSlider>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTimer>
@@ -244,5 +245,37 @@ void StepRunner::Check(const std::vector<Step>& steps) { impl_->check(steps); }
 void StepRunner::Open() { impl_->open(); }
 void StepRunner::Run(const Step& step, const Step* answer) { impl_->run(step, answer); }
 QWidget* StepRunner::Target() const { return impl_->target(); }
+
+std::vector<Moment> Moments() {
+  QFile file(QStringLiteral(":/kavenor/moments"));
+  if (!file.open(QIODevice::ReadOnly))
+    throw StepFailure{QStringLiteral("the list of moments is missing")};
+  std::vector<Moment> list;
+  static const QRegularExpression blanks(QStringLiteral("\\s+"));
+  for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+    const QString row = line.trimmed();
+    if (row.isEmpty() || row.startsWith(QLatin1Char('#'))) continue;
+    const QStringList fields = row.split(blanks);
+    if (fields.size() > 3) throw StepFailure{QStringLiteral("bad moment \"%1\"").arg(row)};
+    Moment m{fields[0], fields.value(1), {}};
+    if (fields.size() == 3)
+      for (const QString& step : fields[2].split(QLatin1Char(',')))
+        m.steps.push_back(ParseStep(step));
+    list.push_back(std::move(m));
+  }
+  return list;
+}
+
+void RunMoment(Course& course, const Moment& moment) {
+  StepRunner runner(course, moment.window);
+  runner.Check(moment.steps);
+  runner.Open();
+  for (std::size_t i = 0; i < moment.steps.size(); ++i) {
+    const Step* next = i + 1 < moment.steps.size() ? &moment.steps[i + 1] : nullptr;
+    const bool answered = next && next->verb == Verb::Answer;
+    runner.Run(moment.steps[i], answered ? next : nullptr);
+    if (answered) ++i;
+  }
+}
 
 }  // namespace kavenor

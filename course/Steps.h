@@ -68,4 +68,17 @@ class StepRunner {
   std::unique_ptr<Impl> impl_;
 };
 
+// One line of the course's moments (course/moments, carried as a resource):
+// a picture's file name, its window and the steps after opening it.
+struct Moment {
+  QString picture;  // FH12-start.png
+  QString window;   // FH12
+  std::vector<Step> steps;
+};
+// The whole list, in its order; throws StepFailure for a bad line.
+std::vector<Moment> Moments();
+// Opens the moment's window in `course` as the menu does and runs its steps;
+// throws StepFailure where a step does not fit the window.
+void RunMoment(Course& course, const Moment& moment);
+
 }  // namespace kavenor

@@ -155,6 +155,22 @@ void TFMainKavenor::FormCreate(const LessonList& lessons) {
     previous = lessonButtons_[i];
   }
   bitBtnEinde_->setFocus(Qt::OtherFocusReason);
+  SharePushButtonPalette();
+}
+
+void TFMainKavenor::SharePushButtonPalette() {
+  // The 37 push buttons are of one size and look alike: with one palette the
+  // style draws their face once and takes it from its cache for the others.
+  std::array<QWidget*, kLessonCount + 1> buttons{};
+  std::copy(lessonButtons_.begin(), lessonButtons_.end(), buttons.begin());
+  buttons.back() = bitBtnEinde_;
+  SharePalette(buttons);
+}
+
+void TFMainKavenor::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  // The buttons no longer inherit the window's palette by themselves.
+  if (event->type() == QEvent::PaletteChange && bitBtnEinde_) SharePushButtonPalette();
 }
 
 void TFMainKavenor::ButtonLessonClick(int number) {

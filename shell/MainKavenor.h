@@ -45,8 +45,10 @@ class TFMainKavenor : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  void SharePushButtonPalette();
   void FormCreate(const LessonList& lessons);
   void TakeFocusBack();
 

@@ -71,6 +71,19 @@ QPushButton* MakePushButton(QWidget* parent, const QString& name, const QString&
   return button;
 }
 
+void SharePalette(std::span<QWidget* const> widgets) {
+  if (widgets.empty()) return;
+  for (QWidget* w : widgets) w->setPalette(QPalette());
+  QPalette shared = widgets.front()->palette();
+  for (int g = 0; g < QPalette::NColorGroups; ++g)
+    for (int r = 0; r < QPalette::NColorRoles; ++r) {
+      const auto group = static_cast<QPalette::ColorGroup>(g);
+      const auto role = static_cast<QPalette::ColorRole>(r);
+      shared.setBrush(group, role, shared.brush(group, role));
+    }
+  for (QWidget* w : widgets) w->setPalette(shared);
+}
+
 QToolButton* MakeSpeedButton(QWidget* parent, const QString& name) {
   auto* button = new QToolButton(parent);
   button->setObjectName(name);

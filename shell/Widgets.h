@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QStyle>
 #include <QString>
+#include <span>
 
 class QLabel;
 class QPushButton;
@@ -33,5 +34,12 @@ QIcon StandardIcon(QStyle::StandardPixmap glyph);
 
 // A small glyph button that never takes the focus.
 QToolButton* MakeSpeedButton(QWidget* parent, const QString& name);
+
+// Gives the widgets one palette object: the one the first of them inherits,
+// every colour of it set. They look as before, and the style, which keeps
+// what it drew of a control by its palette, draws the face that alike
+// controls share once instead of once each. Called again after a palette
+// change of their window, it takes them back to what they inherit first.
+void SharePalette(std::span<QWidget* const> widgets);
 
 }  // namespace kavenor
