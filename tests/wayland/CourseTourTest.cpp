@@ -104,10 +104,9 @@ TEST(WaylandCourseTour, EveryLessonByKeyboardThenEndAndYesExit) {
       << "Tab and Space on End did not ask the exit question";
   wtype({"-M", "alt", "-k", "y", "-m", "alt"});
   EXPECT_TRUE(program.waitForFinished(20000)) << "the program did not end after Alt+Y";
-  EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(program.exitCode(), 0);
-
   const QString said = QString::fromLocal8Bit(program.readAll());
+  EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(program.exitCode(), 0) << said.toStdString();
   QStringList plugin;
   for (const QString& line : said.split('\n'))
     if (line.contains(QLatin1String("wayland"), Qt::CaseInsensitive)) plugin << line;
