@@ -14,6 +14,7 @@ QFont canvasFont(const CanvasFont& f) {
   font.setItalic(f.Italic);
   font.setUnderline(f.Underline);
   font.setStyleStrategy(QFont::NoAntialias);
+  HintAsAtScaleOne(font);
   return font;
 }
 

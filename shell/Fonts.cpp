@@ -1,5 +1,9 @@
 #include "shell/Fonts.h"
 
+#include <fontconfig/fontconfig.h>
+
+#include <QGuiApplication>
+#include <QHash>
 #include <array>
 #include <cmath>
 
@@ -52,7 +56,43 @@ constexpr std::array<char16_t, 224> kSymbolTable = [] {
   return t;
 }();
 
+// The hinting fontconfig chooses for the font's face and size, as the
+// toolkit reads it at scale 1 (its hint style; full where it names none).
+QFont::HintingPreference fontconfigHinting(const QFont& font) {
+  FcPattern* pattern = FcPatternCreate();
+  const QByteArray family = font.family().toUtf8();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.constData()));
+  FcPatternAddDouble(pattern, FC_PIXEL_SIZE, font.pixelSize());
+  FcPatternAddInteger(pattern, FC_WEIGHT, font.bold() ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcPatternAddInteger(pattern, FC_SLANT, font.italic() ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  FcPatternAddBool(pattern, FC_ANTIALIAS, !(font.styleStrategy() & QFont::NoAntialias));
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result = FcResultNoMatch;
+  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  int style = FC_HINT_FULL;
+  if (match && FcPatternGetInteger(match, FC_HINT_STYLE, 0, &style) != FcResultMatch)
+    style = FC_HINT_FULL;
+  if (match) FcPatternDestroy(match);
+  FcPatternDestroy(pattern);
+  switch (style) {
+    case FC_HINT_NONE: return QFont::PreferNoHinting;
+    case FC_HINT_SLIGHT: return QFont::PreferVerticalHinting;
+    default: return QFont::PreferFullHinting;  // medium and full hint alike in one bit a pixel
+  }
+}
+
 }  // namespace
+
+void HintAsAtScaleOne(QFont& font) {
+  if (!qGuiApp || qGuiApp->devicePixelRatio() == 1.0) return;
+  // Asked per text drawn: each face and size is looked up once.
+  static QHash<QString, QFont::HintingPreference> chosen;
+  const QString key = font.key();
+  auto found = chosen.constFind(key);
+  if (found == chosen.constEnd()) found = chosen.insert(key, fontconfigHinting(font));
+  font.setHintingPreference(*found);
+}
 
 void InstallFontFaces() {
   for (const char* family : {kSansFamily, kGaramondFamily, kSymbolFamily})

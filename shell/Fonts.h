@@ -26,6 +26,14 @@ int PointsToPixels(int points);
 // measures the same on every screen and in every off-screen bitmap.
 QFont Face(const QString& family, int points, bool bold = false);
 
+// Text on a 1x bitmap that the screen shows enlarged (a lesson's figure)
+// keeps the shapes and advances it has at scale 1. Under high-density scaling
+// the toolkit turns hinting off for the whole process, so it would shape that
+// text differently; this asks for the hinting fontconfig gives the face at its
+// size, which is what the toolkit uses at scale 1. Leaves the font alone while
+// no screen is scaled.
+void HintAsAtScaleOne(QFont& font);
+
 bool IsSymbolFamily(const QString& family);
 
 // The Unicode character the Symbol face shows for one character code (codes

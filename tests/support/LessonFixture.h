@@ -29,6 +29,9 @@ class LessonWindowTest : public testing::Test {
  protected:
   static constexpr int kLessonNumber = Number;
 
+  // The course exists before a test makes a window of its own: the layout
+  // every window is placed by is set when the course starts.
+  void SetUp() override { SharedCourse(); }
   void TearDown() override {
     if (Window().isVisible()) Window().ReturnButtonClick();
     Settle();

@@ -12,8 +12,10 @@
 #include <cmath>
 
 #include "course/Lessons.h"
+#include "course/Steps.h"
 #include "shell/LayoutMetrics.h"
 #include "shell/LessonTimer.h"
+#include "shell/Random.h"
 #include "shell/TheoryPane.h"
 #include "shell/TowerPicture.h"
 #include "tests/support/TestSupport.h"
@@ -119,6 +121,63 @@ TEST(HighDensity, EveryFigureIsItsPictureScaledWithoutSmoothing) {
                       controls),
               "");
     lesson.ReturnButtonClick();
+  }
+}
+
+// The controls of a window that lie over its figure, where the screen shows
+// them rather than the picture.
+std::vector<QRect> controlsOver(const QWidget& window) {
+  std::vector<QRect> controls;
+  for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (w->isVisible() && w->metaObject() != &QWidget::staticMetaObject)
+      controls.push_back(w->geometry());
+  return controls;
+}
+
+TEST(HighDensity, EveryFigureIsThePictureAProcessAtScaleOneDraws) {
+  // The gallery's pictures were drawn by the snapshot tool at scale 1, each
+  // moment in a fresh course seeded with 1. The same moment here: the
+  // figure's own bitmap equals the gallery's figure, text included, and at
+  // a whole factor every device pixel the screen shows is the gallery pixel
+  // it covers.
+  const int k = static_cast<int>(scale());  // device pixels a picture pixel, at a whole factor
+  for (const Moment& moment : Moments()) {
+    if (!FindLesson(moment.window.toLatin1().constData())) continue;  // the menu
+    SCOPED_TRACE(moment.picture.toStdString());
+    const QImage gallery =
+        QImage(QStringLiteral(KAVENOR_GALLERY "/") + moment.picture)
+            .convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(gallery.isNull());
+    SeedRandom(1);
+    Course course;
+    RunMoment(course, moment);
+    test::Settle();
+    LessonWindow& lesson = *course.Find(moment.window);
+    const QImage& surface = lesson.Surface();
+    const QImage shown = onScreen(lesson);
+    const std::vector<QRect> controls = controlsOver(lesson);
+    auto covered = [&](QPoint p) {
+      return std::any_of(controls.begin(), controls.end(),
+                         [&](const QRect& r) { return r.adjusted(-1, -1, 1, 1).contains(p); });
+    };
+    int differing = 0, shownDiffering = 0;
+    QPoint first(-1, -1);
+    for (int y = 0; y < surface.height(); ++y)
+      for (int x = 0; x < surface.width(); ++x) {
+        const QRgb drawn = surface.pixel(x, y);
+        if (qAlpha(drawn) != 255 || covered({x, y}) || !gallery.rect().contains(x, y)) continue;
+        const QRgb want = gallery.pixel(x, y);
+        if ((drawn & 0xFFFFFF) != (want & 0xFFFFFF)) {
+          if (!differing++) first = {x, y};
+          continue;
+        }
+        if (!integral()) continue;
+        for (int dy = 0; dy < k; ++dy)
+          for (int dx = 0; dx < k; ++dx)
+            shownDiffering += (shown.pixel(x * k + dx, y * k + dy) & 0xFFFFFF) != (want & 0xFFFFFF);
+      }
+    EXPECT_EQ(differing, 0) << "the first at (" << first.x() << ", " << first.y() << ")";
+    EXPECT_EQ(shownDiffering, 0);
   }
 }
 
