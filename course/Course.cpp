@@ -46,6 +46,10 @@ LessonWindow* Course::Find(const QString& window) {
 }
 
 void Course::OpenLesson(int number) {
+  // The opening is the lesson's activation. Focus that comes to it later is
+  // not coming back from a dialog, even when the menu never had the focus
+  // back after one (a window manager that withholds the focus).
+  lastFocusWasDialog_ = false;
   menu_->hide();
   Lesson(number).Open();
 }

@@ -122,10 +122,17 @@ void LessonWindow::PlacePane() {
 
 void LessonWindow::Open() {
   SetHeld(false);  // a lesson opens running
+  // The opening's activation draws the first picture, whether or not the
+  // window system gives the window the focus. What the hidden ticks left
+  // pending is drawn with it, only where the activation draws nothing, so
+  // each place is drawn once and the old picture is never copied first.
+  opening_ = true;
   show();
   BringToFront(this);
   returnButton_->setFocus(Qt::OtherFocusReason);
   Activate();
+  opening_ = false;
+  drawPending();
 }
 
 void LessonWindow::Activate() {
@@ -193,7 +200,7 @@ void LessonWindow::ShowFigure(std::function<void(Canvas&)> figure) {
 void LessonWindow::ShowFigure(std::function<void(Canvas&)> figure, QPoint at) {
   PendingFigure pending{std::move(figure), at};
   std::erase_if(pending_, [at](const PendingFigure& p) { return p.at == at; });
-  if (isVisible())
+  if (isVisible() && !opening_)
     drawNow(pending);
   else
     pending_.push_back(std::move(pending));
@@ -221,12 +228,18 @@ void LessonWindow::showEvent(QShowEvent* event) {
   // A new showing: whatever a hidden-too-soon showing left pending is void.
   mapExposeAwaited_ = false;
   exposesOfTheShowing_ = 0;
+  showingPainted_ = false;
   if (!exposeWatched_ && windowHandle()) {
     windowHandle()->installEventFilter(this);
-    if (QGuiApplication::platformName() == QLatin1String("xcb"))
-      MapExposeWatch::Instance().Watch(winId(), this);
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("xcb")) MapExposeWatch::Instance().Watch(winId(), this);
+    picturesKept_ = platform.startsWith(QLatin1String("wayland"));
     exposeWatched_ = true;
   }
+  if (!opening_) drawPending();
+}
+
+void LessonWindow::drawPending() {
   const std::vector<PendingFigure> pending = std::move(pending_);
   pending_.clear();
   for (const PendingFigure& figure : pending) drawNow(figure);
@@ -237,8 +250,9 @@ bool LessonWindow::eventFilter(QObject* watched, QEvent* event) {
       windowHandle()->isExposed()) {
     if (exposesOfTheShowing_ > 0)
       --exposesOfTheShowing_;  // the second half of a showing already painted
-    else
+    else if (!(picturesKept_ && showingPainted_))
       SystemRepaint();
+    showingPainted_ = true;
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -128,6 +128,7 @@ class LessonWindow : public QWidget {
     QPoint at;
   };
   void drawNow(const PendingFigure& pending);
+  void drawPending();
   void sleepIfAtRest();
   void tick();
 
@@ -145,6 +146,7 @@ class LessonWindow : public QWidget {
   bool held_ = false;
   std::vector<PendingFigure> pending_;  // in the order asked, one a destination
   bool paintConnected_ = false;
+  bool opening_ = false;  // within Open(): figures wait to be drawn together
   bool exposeWatched_ = false;
   // X11 only: the window was mapped and the server's Expose for the mapping
   // has not come yet; and how many exposes still to come belong to a showing
@@ -152,6 +154,11 @@ class LessonWindow : public QWidget {
   class MapExposeWatch;
   bool mapExposeAwaited_ = false;
   int exposesOfTheShowing_ = 0;
+  // Wayland only: the compositor keeps a shown window's picture, so only the
+  // first expose of a showing asks for one; those after it come with the
+  // compositor's configures (the window made active, its size settled).
+  bool picturesKept_ = false;
+  bool showingPainted_ = false;
 };
 
 }  // namespace kavenor

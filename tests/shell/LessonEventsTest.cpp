@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "lessons/composition/H12.h"
 #include "shell/LessonTimer.h"
 #include "tests/support/ProbeLesson.h"
 #include "tests/support/TestSupport.h"
@@ -73,6 +74,54 @@ TEST(LessonEvents, FocusBackFromAnotherApplicationDoesNotActivateButFromADialogD
   course.FocusMovedTo(probe.windowHandle());
   EXPECT_EQ(probe.activations, 2);
   probe.hide();
+}
+
+// A lesson that resets and draws its first picture on activation.
+class DrawingProbe : public ProbeLesson {
+ public:
+  DrawingProbe() : ProbeLesson(kProbeEntry, false) {}
+
+ protected:
+  void FormActivate() override {
+    ProbeLesson::FormActivate();
+    Draw(clGreen);
+  }
+};
+
+TEST(LessonEvents, AnOpeningDrawsItsFirstPictureOnce) {
+  // The hidden ticks left a picture pending; the opening's activation draws
+  // the first picture in its place, and only that one is drawn.
+  test::SharedCourse();
+  DrawingProbe probe;
+  NullNavigator menu;
+  probe.SetNavigator(&menu);
+  probe.Draw(clBlue);
+  ASSERT_EQ(probe.drawings, 0);
+  probe.Open();
+  EXPECT_EQ(probe.activations, 1);
+  EXPECT_EQ(probe.drawings, 1);
+  EXPECT_EQ(shownAt(probe, 15, 50) & 0xFFFFFF, clGreen);
+  probe.ReturnButtonClick();
+}
+
+TEST(LessonEvents, FocusAfterAnOpeningDoesNotResetEvenWhenADialogLeftNoWindowFocused) {
+  // A window manager that withholds the focus: the exit question's end gave
+  // it to no window, the lesson opens without it, and a click into the
+  // lesson later brings it. The fill goes on from where it was.
+  Course& course = test::SharedCourse();
+  QMessageBox box(QMessageBox::NoIcon, "A dialog", "of the program", QMessageBox::Ok);
+  box.show();
+  QCoreApplication::processEvents();
+  course.FocusMovedTo(box.windowHandle());
+  box.hide();
+  course.FocusMovedTo(nullptr);
+  course.OpenLesson(2);
+  auto& density = dynamic_cast<TFH12&>(course.Lesson(2));
+  for (int i = 0; i < 30; ++i) density.Timer()->Fire();
+  ASSERT_EQ(density.Model().Fill.Tick, 30);
+  course.FocusMovedTo(density.windowHandle());
+  EXPECT_EQ(density.Model().Fill.Tick, 30);
+  density.ReturnButtonClick();
 }
 
 TEST(LessonEvents, HiddenWindowsDrawOnlyTheLastFigureWhenShown) {
