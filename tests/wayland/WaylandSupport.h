@@ -15,21 +15,12 @@
 #include <QTest>
 #include <functional>
 
+#include "tests/support/Waiting.h"
+
 namespace kavenor::wltest {
 
-// Runs the event loop for a while, so the compositor's answers arrive.
-inline void wait(int ms) { QTest::qWait(ms); }
-
-// Runs the event loop until `done` holds or `ms` have passed; whether it held.
-inline bool waitFor(const std::function<bool()>& done, int ms) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > ms) return false;
-    QTest::qWait(20);
-  }
-  return true;
-}
+using test::wait;
+using test::waitFor;
 
 // Runs a helper program to its end while the event loop goes on, so the
 // windows of this process can answer the compositor meanwhile; its output.

@@ -9,21 +9,12 @@
 #include <QTest>
 #include <functional>
 
+#include "tests/support/Waiting.h"
+
 namespace kavenor::xtest {
 
-// Runs the event loop for a while, so the window system's answers arrive.
-inline void wait(int ms) { QTest::qWait(ms); }
-
-// Runs the event loop until `done` holds or `ms` have passed; whether it held.
-inline bool waitFor(const std::function<bool()>& done, int ms) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > ms) return false;
-    QTest::qWait(20);
-  }
-  return true;
-}
+using test::wait;
+using test::waitFor;
 
 // Runs xdotool and waits for it; its standard output.
 inline QString xdotool(const QStringList& args) {
